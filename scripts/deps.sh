@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that a fresh machine lacks for building
+# (deps.sh build) or for building and testing (deps.sh test).
+set -euo pipefail
+
+build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libx11-dev)
+test_pkgs=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool xclip icewm
+           x11-utils desktop-file-utils clang libclang-rt-14-dev)
+
+want=("${build_pkgs[@]}")
+if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
