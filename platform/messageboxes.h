@@ -1,0 +1,25 @@
+#pragma once
+// Message boxes and the beep, behind one replaceable service so tests can
+// answer them from a script.
+#include <QString>
+
+class QWidget;
+
+class TMessageBoxes {
+ public:
+  virtual ~TMessageBoxes() = default;
+  // A question with Yes and No under the caption "Подтвердите"; true for Yes.
+  virtual bool Confirm(QWidget* owner, const QString& text) = 0;
+  // An error with OK under the caption "Ошибка".
+  virtual void Error(QWidget* owner, const QString& text) = 0;
+  // The program's general error display: the text, the program's title as
+  // caption, the error icon and OK.
+  virtual void ShowException(QWidget* owner, const QString& text) = 0;
+  // The short sound for a rejected keystroke.
+  virtual void Beep() = 0;
+};
+
+// The service in force (real message boxes unless a test installed another).
+TMessageBoxes& MessageBoxes();
+// Installs a replacement (nullptr restores the real one). Not owned.
+void SetMessageBoxes(TMessageBoxes* boxes);
