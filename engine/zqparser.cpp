@@ -1,7 +1,77 @@
-// TEMPORARY: replaced by the evaluator.
 #include "engine/zqparser.h"
-bool TZQParser::Evaluate(std::string_view, Extended& v, std::string& e) { v = 0; e.clear(); return false; }
-bool TZQParser::EvaluateToText(std::string_view, std::string& t) { t.clear(); return false; }
-Extended TZQParser::Calculate(std::string_view) { return 0; }
-bool TZQParser::IsValidName(std::string_view) { return false; }
-bool TZQParser::IsNameFree(std::string_view) const { return false; }
+
+#include <exception>
+
+#include "engine/arithmeticmode.h"
+#include "engine/charclass.h"
+#include "engine/expansion.h"
+#include "engine/fpguard.h"
+#include "engine/functable.h"
+#include "engine/preparation.h"
+#include "engine/zqerrors.h"
+#include "format/zqformat.h"
+
+namespace {
+// The message of whatever left an evaluation.
+std::string MessageOf(std::exception_ptr failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return LoadStr(strid::SyntaxError);
+  }
+}
+}  // namespace
+
+Extended TZQParser::Run(std::string_view text, bool commaDecimal) {
+  const TArithmeticModeScope mode;
+  const TFpEnvironmentScope environment;
+  PrepareWorkingText(text, commaDecimal, m_text);
+  if (UserFunctions.Count() > 0) ExpandUserFunctions(m_text, UserFunctions);
+  InsertZeroAfterOpenParen(m_text, m_scratch);
+  m_pos = 0;
+  m_depth = 0;
+  // One expression from the start; text after where it ends is not examined.
+  return ParseExpression();
+}
+
+Extended TZQParser::Calculate(std::string_view text) { return Run(text, false); }
+
+bool TZQParser::Evaluate(std::string_view expression, Extended& value, std::string& errorText) {
+  errorText.clear();
+  try {
+    value = Run(expression, DecimalSeparator == ',');
+    return true;
+  } catch (...) {
+    if (ErrorOn) errorText = MessageOf(std::current_exception());
+    return false;
+  }
+}
+
+bool TZQParser::EvaluateToText(std::string_view expression, std::string& text) {
+  try {
+    const Extended value = Run(expression, DecimalSeparator == ',');
+    text = FormatGeneral(value, NDigit, DecimalSeparator);
+    return true;
+  } catch (...) {
+    text.clear();
+    if (ErrorOn) text = MessageOf(std::current_exception());
+    return false;
+  }
+}
+
+bool TZQParser::IsValidName(std::string_view name) {
+  if (name.empty() || !charclass::IsNameStart(name[0])) return false;
+  for (const char c : name.substr(1))
+    if (!charclass::IsNameStart(c) && !charclass::IsDigit(c)) return false;
+  return true;
+}
+
+bool TZQParser::IsNameFree(std::string_view name) const {
+  if (UserConstants.IndexOfName(name) >= 0) return false;
+  for (const TFunc& f : FuncTable)
+    if (SameTextAscii(f.Name, name)) return false;
+  if (SameTextAscii(name, "Pi") || SameTextAscii(name, "e")) return false;
+  return UserFunctions.IndexOfName(name) < 0;
+}

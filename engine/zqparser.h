@@ -44,4 +44,24 @@ class TZQParser {
   std::string m_text;
   std::size_t m_pos = 0;
   int m_depth = 0;
+  std::string m_scratch;  // second buffer of the preparation, reused
+
+  // Calculate on the user's text; commaDecimal translates "," and ";" first.
+  Extended Run(std::string_view text, bool commaDecimal);
+
+  // The current character; beyond the end of the text, the end mark.
+  char Ch(std::size_t i) const { return i < m_text.size() ? m_text[i] : '\0'; }
+
+  // Lexical routines (scanner.cpp): each reads at the scan position, moves
+  // past what it recognised and leaves the position unchanged otherwise.
+  bool ScanNumber(Extended& value);
+  bool FindUserConstant(Extended& value);
+  bool FindConstant(Extended& value);
+  bool FindFunction(int& index);
+
+  // Grammar (grammar.cpp): one routine per precedence level.
+  Extended ParseExpression();
+  Extended ParseTerm();
+  Extended ParseFactor();
+  Extended ParseFunctionCall();
 };

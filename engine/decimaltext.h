@@ -1,0 +1,20 @@
+#pragma once
+// Reading decimal number texts into extended values: the digits are
+// accumulated (up to 19 significant ones, exactly) and then scaled by a power
+// of ten. A value beyond the extended range raises the overflow fault
+// (EZQArithmeticError 65507); a value too small for it reads as a denormal or
+// zero.
+#include <string_view>
+
+#include "engine/zqvalue.h"
+
+// A decimal literal of the working text: an optional sign; digits (none
+// allowed); optionally a point and digits (none allowed); optionally "E" or
+// "e", an optional sign and at least one digit; nothing else. The empty text
+// and a sign alone do not read. The point is "." or alternatePoint.
+bool ReadDecimalLiteral(std::string_view text, char alternatePoint, Extended& value);
+
+// A stored number text: optional blanks, an optional sign, digits with an
+// optional fraction after the point ("." or alternatePoint; at least one
+// digit in all), an optional exponent, optional blanks.
+bool ReadDecimalValue(std::string_view text, char alternatePoint, Extended& value);
