@@ -1,4 +1,166 @@
-// TEMPORARY: replaced by the user-function expansion.
 #include "engine/expansion.h"
-std::string ExtractField(std::string_view, int, char) { return {}; }
-void ExpandUserFunctions(std::string&, const TZQTextList&) {}
+
+#include <cstddef>
+#include <vector>
+
+#include "engine/userfuncindex.h"
+#include "engine/zqerrors.h"
+
+std::string ExtractField(std::string_view text, int n, char separator) {
+  if (n < 0 || text.empty()) return {};
+  if (n == 0 && text.front() == separator) return {};
+  std::size_t start = 0;
+  for (int skipped = 0; skipped < n; ++skipped) {
+    const std::size_t next = text.find(separator, start);
+    if (next == std::string_view::npos) return {};  // fewer separators than n
+    start = next + 1;
+  }
+  if (start >= text.size() || text[start] == separator) return {};
+  const std::size_t end = text.find(separator, start + 1);
+  return std::string(text.substr(start, end == std::string_view::npos ? text.npos : end - start));
+}
+
+namespace {
+
+// A user function calling itself, directly or through others, would expand
+// without end; so would a chain of functions that doubles the text at every
+// level. Both stop at these bounds, long before time or memory run short.
+constexpr int kMaxExpansions = 10000;
+constexpr std::size_t kMaxInsertedChars = std::size_t{1} << 20;
+
+bool IsNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+
+bool IsOperandTerminator(char c) {
+  switch (c) {
+    case '\0': case '%': case '&': case ')': case '*': case '+': case ',': case '-':
+    case '/': case '<': case '>': case '\\': case '^': case '|':
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool SameAt(std::string_view text, std::size_t at, std::string_view word) {
+  return text.size() - at >= word.size() && SameTextAscii(text.substr(at, word.size()), word);
+}
+
+struct TBinding {
+  std::string_view Param;  // empty for an argument beyond the parameter list
+  std::string Argument;
+};
+
+// Walks the text once from left to right. Everything left of the scan point
+// is final and goes to the output; what is still to be scanned is kept in
+// reverse order, so that consuming its front and putting an expansion in
+// front of it are both cheap at the end of a string. Each expansion is thus
+// paid for by the size of what it inserts, not by the length of the text.
+class TExpander {
+ public:
+  explicit TExpander(const TZQTextList& userFunctions) : m_index(userFunctions) {}
+
+  std::string Run(std::string_view text) {
+    m_pending.assign(text.rbegin(), text.rend());
+    std::string out;
+    out.reserve(text.size());
+    while (!m_pending.empty()) {
+      const char c = m_pending.back();
+      if (IsNameStart(c)) {
+        const TUserFuncCall call = m_index.CallAtFront(m_pending);
+        if (call.Line >= 0) {
+          Expand(call);
+          continue;  // the front is now the "(" of the expansion
+        }
+      }
+      out.push_back(c);
+      m_pending.pop_back();
+    }
+    return out;
+  }
+
+ private:
+  void Expand(const TUserFuncCall& call) {
+    if (++m_expansions > kMaxExpansions) throw EZQParserError(strid::RecursionTooDeep);
+    const TUserFuncDefinition& definition = m_index.Definition(call.Line);
+    m_pending.resize(m_pending.size() - call.NameLength);
+    const std::vector<TBinding> bindings = TakeArguments(definition.Params);
+    const std::string inserted = Substitute(definition.Body, bindings);
+    m_pending.append(inserted.rbegin(), inserted.rend());
+  }
+
+  // Consumes the argument list from its "(" to the ")" that closes it. An
+  // argument ends at a "," of the call's own level or at the closing ")".
+  // The list can only stay open when ")" comes before "(" elsewhere in the
+  // text; the unfinished argument is then dropped with the rest.
+  std::vector<TBinding> TakeArguments(const std::vector<std::string>& params) {
+    std::vector<TBinding> bindings;
+    std::string current;
+    m_pending.pop_back();  // the "("
+    int depth = 1;
+    while (!m_pending.empty()) {
+      const char c = m_pending.back();
+      m_pending.pop_back();
+      if (c == '(') ++depth;
+      if (c == ')') --depth;
+      if ((c == ',' && depth == 1) || depth == 0) {
+        const std::size_t k = bindings.size();
+        bindings.push_back({k < params.size() ? std::string_view(params[k]) : std::string_view(),
+                            std::move(current)});
+        current.clear();
+        if (depth == 0) break;
+      } else {
+        current.push_back(c);
+      }
+    }
+    return bindings;
+  }
+
+  // "(" body ")", each parameter in the body, also at the end of a longer
+  // name, replaced by its argument in parentheses. All parameters are
+  // replaced in one pass over the body, so an argument whose text happens
+  // to hold another parameter's name is inserted as it stands.
+  std::string Substitute(std::string_view body, const std::vector<TBinding>& bindings) {
+    std::string inserted = "(";
+    std::size_t m = 0;
+    while (m < body.size()) {
+      const TBinding* match = nullptr;
+      for (const TBinding& b : bindings) {
+        if (b.Param.empty() || !SameAt(body, m, b.Param)) continue;
+        const std::size_t after = m + b.Param.size();
+        if (after == body.size() || IsOperandTerminator(body[after])) {
+          match = &b;
+          break;
+        }
+      }
+      if (match) {
+        inserted += '(';
+        inserted += match->Argument;
+        inserted += ')';
+        m += match->Param.size();
+      } else {
+        inserted += body[m++];
+      }
+      if (m_insertedChars + inserted.size() > kMaxInsertedChars)
+        throw EZQParserError(strid::RecursionTooDeep);
+    }
+    inserted += ')';
+    m_insertedChars += inserted.size();
+    return inserted;
+  }
+
+  TUserFuncIndex m_index;
+  std::string m_pending;  // the text still to be scanned, last character first
+  int m_expansions = 0;
+  std::size_t m_insertedChars = 0;
+};
+
+}  // namespace
+
+void ExpandUserFunctions(std::string& text, const TZQTextList& userFunctions) {
+  if (userFunctions.Count() == 0 || text.find('(') == std::string::npos) return;
+  // The end mark stays the last character whatever the expansion does.
+  const bool endMark = !text.empty() && text.back() == '\0';
+  std::string expanded = TExpander(userFunctions).Run(
+      std::string_view(text).substr(0, text.size() - (endMark ? 1 : 0)));
+  if (endMark) expanded.push_back('\0');
+  text = std::move(expanded);
+}
