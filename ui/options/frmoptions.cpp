@@ -1,0 +1,298 @@
+#include "ui/options/frmoptions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "platform/helpviewer.h"
+#include "platform/hotkey.h"
+#include "platform/messageboxes.h"
+#include "platform/qtvirtualkey.h"
+#include "ui/options/hotkeymodifiers.h"
+#include "ui/options/keynames.h"
+#include "ui/options/spinedit.h"
+
+namespace {
+
+// Design sizes: the client area, and the margins the frame, its stretching
+// controls and the two bottom buttons keep to the right and bottom edges.
+constexpr int kDesignWidth = 312;
+constexpr int kDesignHeight = 337;
+constexpr int kHelpTopic = 3;
+
+const char* const kSeparatorItem0 = "Целой и дробной части (.)  Аргументов ф-ции (,)";
+const char* const kSeparatorItem1 = "Целой и дробной части (,)  Аргументов ф-ции (;)";
+const char* const kFontSample = "1/sqrt(2*Pi)*exp(-x^2/2)";
+
+template <typename T>
+T* Make(QWidget* parent, const char* name) {
+  auto* w = new T(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+// A label as wide and high as its text in its font.
+void AutoSize(QLabel* label, int left, int top) {
+  const QFontMetrics fm(label->font());
+  label->setGeometry(left, top, fm.horizontalAdvance(label->text()), fm.height());
+}
+
+}  // namespace
+
+TfrmOptions::TfrmOptions(THotKeyService& hotKeys, QWidget* parent)
+    : QDialog(parent), m_hotKeys(hotKeys) {
+  FontChooser = [](const QFont& initial, QWidget* owner) -> std::optional<QFont> {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, owner);
+    if (!ok) return std::nullopt;
+    return font;
+  };
+  CreateControls();
+  FormCreate();
+}
+
+void TfrmOptions::CreateControls() {
+  setObjectName(QStringLiteral("frmOptions"));
+  setWindowTitle(QStringLiteral("Настройки"));
+  // A tool window with a close box only.
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  QFont dialogFont(QStringLiteral("MS Sans Serif"));
+  dialogFont.setPixelSize(11);
+  setFont(dialogFont);
+
+  GroupBox1 = Make<QGroupBox>(this, "GroupBox1");
+  cbInTray = Make<QCheckBox>(GroupBox1, "cbInTray");
+  cbInTray->setText(QStringLiteral("Сворачивать в трэй (где часы)"));
+  cbMemory = Make<QCheckBox>(GroupBox1, "cbMemory");
+  cbMemory->setText(QStringLiteral("Не запоминать последнее выражение"));
+  cbCloseQuery = Make<QCheckBox>(GroupBox1, "cbCloseQuery");
+  cbCloseQuery->setText(QStringLiteral("Подтверждать закрытие программы"));
+
+  Label2 = Make<QLabel>(GroupBox1, "Label2");
+  Label2->setText(QStringLiteral("Число запоминаемых выражений"));
+  edNExpression = new TSpinEdit(0, 100, GroupBox1);
+  edNExpression->setObjectName(QStringLiteral("edNExpression"));
+  Label1 = Make<QLabel>(GroupBox1, "Label1");
+  Label1->setText(QStringLiteral("Число значащих цифр в числе"));
+  edNDigit = new TSpinEdit(0, 18, GroupBox1);
+  edNDigit->setObjectName(QStringLiteral("edNDigit"));
+
+  rgSeparators = Make<QGroupBox>(GroupBox1, "rgSeparators");
+  rgSeparators->setTitle(QStringLiteral("Разделители"));
+  rgSeparatorsItem0 = Make<QRadioButton>(rgSeparators, "rgSeparatorsItem0");
+  rgSeparatorsItem0->setText(QString::fromUtf8(kSeparatorItem0));
+  rgSeparatorsItem1 = Make<QRadioButton>(rgSeparators, "rgSeparatorsItem1");
+  rgSeparatorsItem1->setText(QString::fromUtf8(kSeparatorItem1));
+  m_separatorGroup = new QButtonGroup(this);
+  m_separatorGroup->addButton(rgSeparatorsItem0, 0);
+  m_separatorGroup->addButton(rgSeparatorsItem1, 1);
+
+  // Never shown: it measures the longer separator text for the width layout.
+  lbSize = Make<QLabel>(GroupBox1, "lbSize");
+  lbSize->setText(QString::fromUtf8(kSeparatorItem0));
+  lbSize->setVisible(false);
+
+  lbHotKey = Make<QLabel>(GroupBox1, "lbHotKey");
+  lbHotKey->setText(QStringLiteral("Клавиши вызова"));
+  cbModifiers = Make<QComboBox>(GroupBox1, "cbModifiers");
+  cbModifiers->addItems({QStringLiteral("Alt"), QStringLiteral("Control"), QStringLiteral("Shift")});
+  cbModifiers->setCurrentIndex(-1);
+  connect(cbModifiers, &QComboBox::activated, this, &TfrmOptions::cbModifiersChange);
+
+  // The key field shows only what the capture puts there: no typing, paste,
+  // drop or input-method text reaches it.
+  edKey = Make<QLineEdit>(GroupBox1, "edKey");
+  edKey->setContextMenuPolicy(Qt::NoContextMenu);
+  edKey->setAcceptDrops(false);
+  edKey->setAttribute(Qt::WA_InputMethodEnabled, false);
+  edKey->installEventFilter(this);
+
+  btnFont = Make<QPushButton>(GroupBox1, "btnFont");
+  btnFont->setText(QStringLiteral("Шрифт..."));
+  edFont = Make<QLineEdit>(GroupBox1, "edFont");
+  edFont->setReadOnly(true);
+  edFont->setText(QString::fromLatin1(kFontSample));
+
+  btnOk = Make<QPushButton>(this, "btnOk");
+  btnOk->setText(QStringLiteral("Ok"));
+  btnCancel = Make<QPushButton>(this, "btnCancel");
+  btnCancel->setText(QStringLiteral("Отмена"));
+  // Neither Enter nor Esc is a shortcut of the dialog.
+  for (QPushButton* b : {btnFont, btnOk, btnCancel}) {
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    // Clicking takes the focus, so a spin field is brought into its range
+    // before the values are read.
+    b->setFocusPolicy(Qt::StrongFocus);
+  }
+  connect(btnFont, &QPushButton::clicked, this, &TfrmOptions::btnFontClick);
+  connect(btnOk, &QPushButton::clicked, this, &TfrmOptions::btnOkClick);
+  connect(btnCancel, &QPushButton::clicked, this, &TfrmOptions::btnCancelClick);
+}
+
+// Design positions, then the width fitted to the separator texts in the
+// dialog's font; the controls that stretch follow the new width.
+void TfrmOptions::FormCreate() {
+  AutoSize(lbSize, 8, 210);
+  const int clientWidth = lbSize->width() + 73;
+  const int grow = clientWidth - kDesignWidth;
+
+  GroupBox1->setGeometry(8, 8, 297 + grow, 289);
+  cbInTray->setGeometry(8, 16, 273 + grow, 17);
+  cbMemory->setGeometry(8, 40, 281 + grow, 17);
+  cbCloseQuery->setGeometry(8, 64, 281 + grow, 17);
+  AutoSize(Label2, 8, 92);
+  AutoSize(Label1, 8, 120);
+  const int spinLeft = Label2->x() + Label2->width() + 11;
+  edNExpression->setGeometry(spinLeft, 88, 49, 22);
+  edNDigit->setGeometry(spinLeft, 116, 49, 22);
+
+  rgSeparators->setGeometry(8, 144, 281 + grow, 65);
+  const int captionHeight = QFontMetrics(rgSeparators->font()).height() + 2;
+  const int itemHeight = (rgSeparators->height() - captionHeight - 4) / 2;
+  rgSeparatorsItem0->setGeometry(8, captionHeight, rgSeparators->width() - 16, itemHeight);
+  rgSeparatorsItem1->setGeometry(8, captionHeight + itemHeight, rgSeparators->width() - 16, itemHeight);
+
+  AutoSize(lbHotKey, 8, 228);
+  cbModifiers->setGeometry(lbHotKey->x() + lbHotKey->width() + 10, 224, 81, 21);
+  edKey->setGeometry(cbModifiers->x() + cbModifiers->width() + 7, 224, 81, 21);
+  btnFont->setGeometry(8, 255, 73, 23);
+  edFont->setGeometry(88, 256, 201 + grow, 21);
+
+  setFixedSize(clientWidth, kDesignHeight);
+  btnOk->setGeometry(clientWidth - 168, kDesignHeight - 30, 81, 23);
+  btnCancel->setGeometry(clientWidth - 80, kDesignHeight - 30, 73, 23);
+  move(255, 124);
+}
+
+void TfrmOptions::AdjustHeight() {
+  // The font field is as high as its font's text plus its border.
+  edFont->resize(edFont->width(), QFontMetrics(edFont->font()).height() + 8);
+  const int fontBottom = edFont->y() + edFont->height();
+  GroupBox1->resize(GroupBox1->width(), fontBottom + 7);
+  const int clientHeight = fontBottom + 51;
+  setFixedSize(width(), clientHeight);
+  btnOk->move(btnOk->x(), clientHeight - 30);
+  btnCancel->move(btnCancel->x(), clientHeight - 30);
+}
+
+void TfrmOptions::showEvent(QShowEvent* event) {
+  AdjustHeight();
+  QDialog::showEvent(event);
+}
+
+void TfrmOptions::Fill(const TOptionsValues& values) {
+  cbInTray->setChecked(values.InTray);
+  cbMemory->setChecked(values.ExprMem);
+  cbCloseQuery->setChecked(values.CloseQuery);
+  edNExpression->SetValue(values.NExpres);
+  edFont->setFont(values.Font);
+  edNDigit->SetValue(values.NDigit);
+  m_separatorGroup->button(values.DecimalSeparator == ',' ? 1 : 0)->setChecked(true);
+  // A stored combination of modifiers has no item: the list keeps whatever
+  // it showed, while FModifiers keeps the stored value.
+  if (const std::optional<int> index = ModifierFlagsToIndex(values.fsModifiers)) {
+    cbModifiers->setCurrentIndex(*index);
+  }
+  FModifiers = values.fsModifiers;
+  m_fsModifiers = values.fsModifiers;
+  m_VK_Code = values.VK_Code;
+  edKeyKeyDown(values.VK_Code, Qt::NoModifier);
+}
+
+int TfrmOptions::SeparatorIndex() const { return m_separatorGroup->checkedId(); }
+
+TOptionsValues TfrmOptions::Read() const {
+  TOptionsValues values;
+  values.InTray = cbInTray->isChecked();
+  values.ExprMem = cbMemory->isChecked();
+  values.CloseQuery = cbCloseQuery->isChecked();
+  values.NDigit = edNDigit->Value();
+  values.NExpres = edNExpression->Value();
+  if (SeparatorIndex() == 1) {
+    values.DecimalSeparator = ',';
+    values.ArgumentSeparator = ';';
+  } else {
+    values.DecimalSeparator = '.';
+    values.ArgumentSeparator = ',';
+  }
+  values.Font = edFont->font();
+  values.fsModifiers = m_fsModifiers;
+  values.VK_Code = m_VK_Code;
+  return values;
+}
+
+void TfrmOptions::edKeyKeyDown(quint16 key, Qt::KeyboardModifiers) {
+  edKey->clear();
+  edKey->setText(QString::fromStdString(KeyCodeToName(key)));
+  FKeyCode = edKey->text().isEmpty() ? 0 : static_cast<quint8>(key & 0xFF);
+}
+
+void TfrmOptions::cbModifiersChange(int index) {
+  if (index < 0) return;
+  FModifiers = ModifierIndexToFlags(index);
+}
+
+void TfrmOptions::btnFontClick() {
+  if (const std::optional<QFont> chosen = FontChooser(edFont->font(), this)) edFont->setFont(*chosen);
+  AdjustHeight();
+}
+
+void TfrmOptions::btnOkClick() {
+  if (FModifiers == m_fsModifiers && FKeyCode == m_VK_Code) {
+    accept();
+    return;
+  }
+  m_hotKeys.Unregister();
+  if (m_hotKeys.Register(FModifiers, FKeyCode)) {
+    m_fsModifiers = FModifiers;
+    m_VK_Code = FKeyCode;
+    accept();
+    return;
+  }
+  // Keep the key in force and the stored values in step.
+  m_hotKeys.Register(m_fsModifiers, m_VK_Code);
+  MessageBoxes().Error(this, QStringLiteral("Комбинация ") + cbModifiers->currentText() + u'+' + edKey->text() +
+                                 QStringLiteral(" уже используется в вашей системе"));
+}
+
+void TfrmOptions::btnCancelClick() { reject(); }
+
+void TfrmOptions::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_F1:
+      HelpViewer().ShowTopic(QStringLiteral("Tamrix.hlp"), kHelpTopic);
+      event->accept();
+      return;
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      // Not dialog shortcuts here: only the buttons and the close box end it.
+      event->accept();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+bool TfrmOptions::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != edKey) return QDialog::eventFilter(watched, event);
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+  auto* keyEvent = static_cast<QKeyEvent*>(event);
+  // Tab and Shift+Tab move the focus on, as in every other field.
+  if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) return false;
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Every other key is the user's choice of hot key, not a shortcut.
+    event->accept();
+    return true;
+  }
+  edKeyKeyDown(VirtualKeyFromEvent(*keyEvent), keyEvent->modifiers());
+  return true;  // nothing typed reaches the field
+}
