@@ -1,0 +1,84 @@
+#include "ui/widgets/zqLink.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace {
+
+void OpenOnDesktop(const QString& target) {
+  // A bare "www." address means a web page, as the desktop shell takes it.
+  // Whether anything could open it is not reported: a dead link stays quiet.
+  QDesktopServices::openUrl(QUrl::fromUserInput(target));
+}
+
+TLinkOpener& Opener() {
+  static TLinkOpener opener = OpenOnDesktop;
+  return opener;
+}
+
+}  // namespace
+
+void SetLinkOpener(TLinkOpener opener) { Opener() = opener ? std::move(opener) : TLinkOpener(OpenOnDesktop); }
+
+TzqLink::TzqLink(QWidget* parent) : QLabel(parent) {
+  SetFontColor(LinkColor);
+  QFont f = font();
+  f.setUnderline(true);
+  setFont(f);
+  // A placeholder: every form that places a link gives it its own caption.
+  setText(QStringLiteral("http://www.example.com/"));
+  setCursor(Qt::PointingHandCursor);
+}
+
+QColor TzqLink::FontColor() const { return palette().color(QPalette::WindowText); }
+
+void TzqLink::SetFontColor(const QColor& color) {
+  QPalette p = palette();
+  p.setColor(QPalette::WindowText, color);
+  setPalette(p);
+}
+
+QString TzqLink::Target() const {
+  QString target = URL.isEmpty() ? text() : URL;
+  return target.replace(u' ', QStringLiteral("%20"));
+}
+
+void TzqLink::enterEvent(QEnterEvent* event) {
+  SetFontColor(ALinkColor);
+  QLabel::enterEvent(event);
+}
+
+void TzqLink::leaveEvent(QEvent* event) {
+  SetFontColor(LinkColor);
+  QLabel::leaveEvent(event);
+}
+
+void TzqLink::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    SetFontColor(DLinkColor);
+    m_pressed = true;
+  }
+  QLabel::mousePressEvent(event);
+  // The press is the link's own: the form under it must not take it as a
+  // click of its own.
+  event->accept();
+}
+
+void TzqLink::mouseReleaseEvent(QMouseEvent* event) {
+  const bool left = event->button() == Qt::LeftButton;
+  if (left) SetFontColor(DLinkColor);
+  QLabel::mouseReleaseEvent(event);
+  event->accept();
+  if (left && m_pressed) {
+    m_pressed = false;
+    if (rect().contains(event->position().toPoint())) Click();
+  }
+}
+
+void TzqLink::Click() {
+  emit clicked();
+  const QString target = Target();
+  if (target.isEmpty()) return;
+  Opener()(target);
+}
