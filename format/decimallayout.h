@@ -1,0 +1,19 @@
+#pragma once
+// The three decimal layouts, each from the shared digit string of a value's
+// magnitude (already 18 digits, cut here to what the layout needs).
+//   P: significant digits, 2..18.  D: decimals of the fixed-point text, 0..18.
+#include <string>
+
+#include "format/decimaldigits.h"
+
+// Code 1: d.ddd...E+x with exactly P digits.
+std::string ScientificText(bool negative, TDecimalDigits digits, int p, char separator);
+
+// Code 2: fixed layout, or d.dddEx when X > P or X < -3.
+std::string GeneralText(bool negative, TDecimalDigits digits, int p, char separator);
+
+// The engineering formats' text: exactly D decimals; when the integer part
+// would need more than P digits the general exponent layout is used and
+// usedExponent is set.
+std::string FixedPointText(bool negative, TDecimalDigits digits, int p, int d, char separator,
+                           bool& usedExponent);
