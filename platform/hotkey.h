@@ -3,6 +3,8 @@
 // settings file keeps: 1 Alt, 2 Control, 4 Shift; VK_Code a virtual-key code.
 #include <QObject>
 
+#include <memory>
+
 class THotKeyService : public QObject {
   Q_OBJECT
  public:
@@ -17,3 +19,10 @@ class THotKeyService : public QObject {
   // The registered combination was pressed anywhere on the desktop.
   void activated();
 };
+
+// The desktop's hot-key service: a key grab on X11; elsewhere (Wayland without
+// X11, the offscreen platform) a service whose Register always reports
+// failure, so the program goes on without a global key. parent becomes the
+// service's QObject parent: keep the returned pointer as a member of parent
+// so that it is released first.
+std::unique_ptr<THotKeyService> CreateDesktopHotKeyService(QObject* parent);

@@ -1,0 +1,33 @@
+// Chooses the hot-key service for the desktop the program runs on.
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <X11/Xlib.h>
+
+#include "platform/hotkey.h"
+#include "platform/x11hotkeyservice.h"
+
+namespace {
+
+// Where no key can be grabbed for the whole desktop: every registration is
+// refused, which the program treats like a combination taken by another.
+class TNoHotKeyService : public THotKeyService {
+ public:
+  using THotKeyService::THotKeyService;
+  bool Register(quint16, quint16) override { return false; }
+  void Unregister() override {}
+};
+
+}  // namespace
+
+std::unique_ptr<THotKeyService> CreateDesktopHotKeyService(QObject* parent) {
+  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    QByteArray displayName;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+      if (Display* display = x11->display()) displayName = DisplayString(display);
+    }
+    auto service = std::make_unique<TX11HotKeyService>(displayName, parent);
+    if (service->IsConnected()) return service;
+  }
+  return std::make_unique<TNoHotKeyService>(parent);
+}

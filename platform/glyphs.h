@@ -1,0 +1,11 @@
+#pragma once
+// The program's button glyphs and its icon, drawn as vectors on a 16-pixel
+// grid so that they stay sharp at any scale.
+//
+// Names: "SYSMENU", "ONTOPON", "ONTOPOFF", "COPY", "PASTE", "FUNC",
+// "OPTIONS", "ERRORON", "ERROROFF", "DROPON", "DROPOUT", "HELP", "CLOSE",
+// "STORE", "MAINICON" (the program and tray icon).
+#include <QIcon>
+
+// The glyph of that name; a null icon for an unknown name.
+QIcon Glyph(const char* name);

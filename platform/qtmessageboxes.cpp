@@ -1,0 +1,54 @@
+#include "platform/qtmessageboxes.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The box belongs to the window the user is looking at, so it opens over it
+// and blocks it; the caller's window serves when the program has no active
+// window (it is in the background or in the tray).
+QWidget* BoxOwner(QWidget* owner) {
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return owner ? owner->window() : nullptr;
+}
+
+// Shows the box in front of every other window, even while the program is
+// in the background, and waits for the answer.
+QMessageBox::ButtonRole Run(QMessageBox& box) {
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  box.setWindowModality(box.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+  box.show();
+  box.raise();
+  box.activateWindow();
+  box.exec();
+  return box.buttonRole(box.clickedButton());
+}
+
+}  // namespace
+
+bool TQtMessageBoxes::Confirm(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Подтвердите"), text,
+                  QMessageBox::NoButton, BoxOwner(owner));
+  QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+  box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  // Closing the box by its frame or Esc is a No, never a silent Yes.
+  return Run(box) == QMessageBox::YesRole;
+}
+
+void TQtMessageBoxes::Error(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"), text, QMessageBox::Ok,
+                  BoxOwner(owner));
+  Run(box);
+}
+
+void TQtMessageBoxes::ShowException(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text,
+                  QMessageBox::Ok, BoxOwner(owner));
+  Run(box);
+}
+
+void TQtMessageBoxes::Beep() { QApplication::beep(); }

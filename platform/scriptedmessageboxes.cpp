@@ -1,0 +1,30 @@
+#include "platform/scriptedmessageboxes.h"
+
+#include <QStringList>
+
+bool TScriptedMessageBoxes::Confirm(QWidget*, const QString& text) {
+  Boxes.append({Kind::Confirm, text});
+  if (Answers.isEmpty()) {
+    ++Unscripted;
+    return AnswerWhenUnscripted;
+  }
+  return Answers.takeFirst();
+}
+
+void TScriptedMessageBoxes::Error(QWidget*, const QString& text) {
+  Boxes.append({Kind::Error, text});
+}
+
+void TScriptedMessageBoxes::ShowException(QWidget*, const QString& text) {
+  Boxes.append({Kind::Exception, text});
+}
+
+void TScriptedMessageBoxes::Beep() { ++Beeps; }
+
+QStringList TScriptedMessageBoxes::Texts(Kind kind) const {
+  QStringList texts;
+  for (const Shown& box : Boxes) {
+    if (box.kind == kind) texts.append(box.text);
+  }
+  return texts;
+}

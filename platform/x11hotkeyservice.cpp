@@ -1,0 +1,120 @@
+#include "platform/x11hotkeyservice.h"
+
+#include <QAbstractEventDispatcher>
+#include <QSocketNotifier>
+
+#include "platform/x11keysyms.h"
+
+// Xlib last: its macros (None, KeyPress, Bool...) would clash with Qt names.
+#include <X11/Xlib.h>
+#include <X11/keysym.h>
+
+namespace {
+
+// Xlib reports protocol errors through one process-wide handler; it is set
+// only around our own grab requests, so one variable is enough.
+int g_grabError = 0;
+
+int RecordGrabError(Display*, XErrorEvent* event) {
+  g_grabError = event->error_code;
+  return 0;
+}
+
+// The modifiers that matter for the combination; lock modifiers are not
+// among them, whatever state they are in.
+constexpr unsigned int kComboModifiers = ShiftMask | ControlMask | Mod1Mask | Mod4Mask;
+
+}  // namespace
+
+TX11HotKeyService::TX11HotKeyService(const QByteArray& displayName, QObject* parent)
+    : THotKeyService(parent) {
+  m_display = XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData());
+  if (!m_display) return;
+  m_notifier = new QSocketNotifier(ConnectionNumber(m_display), QSocketNotifier::Read, this);
+  connect(m_notifier, &QSocketNotifier::activated, this, &TX11HotKeyService::DrainEvents);
+  // Xlib may already have read events into its queue while waiting for a
+  // reply; the socket then stays quiet, so look at the queue before sleeping.
+  if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+      if (XEventsQueued(m_display, QueuedAlready) > 0) DrainEvents();
+    });
+  }
+}
+
+TX11HotKeyService::~TX11HotKeyService() {
+  if (!m_display) return;
+  Ungrab();
+  delete m_notifier;
+  XCloseDisplay(m_display);
+}
+
+unsigned int TX11HotKeyService::NumLockMask() const {
+  const KeyCode numLock = XKeysymToKeycode(m_display, XK_Num_Lock);
+  if (numLock == 0) return 0;
+  XModifierKeymap* map = XGetModifierMapping(m_display);
+  unsigned int mask = 0;
+  for (int mod = 0; mod < 8 && map; ++mod) {
+    for (int k = 0; k < map->max_keypermod; ++k) {
+      if (map->modifiermap[mod * map->max_keypermod + k] == numLock) mask = 1u << mod;
+    }
+  }
+  if (map) XFreeModifiermap(map);
+  return mask;
+}
+
+bool TX11HotKeyService::Register(quint16 fsModifiers, quint16 vkCode) {
+  Ungrab();
+  if (!m_display) return false;
+  const unsigned long keysym = VkToKeysym(vkCode);
+  if (keysym == NoSymbol) return false;
+  const KeyCode keycode = XKeysymToKeycode(m_display, keysym);
+  if (keycode == 0) return false;
+  const unsigned int modifiers = X11ModifierMask(fsModifiers);
+  const unsigned int numLock = NumLockMask();
+  const unsigned int locks[] = {0, LockMask, numLock, LockMask | numLock};
+  m_keycode = keycode;
+  m_modifiers = modifiers;
+  m_numLock = numLock;
+
+  const Window root = DefaultRootWindow(m_display);
+  XSync(m_display, False);
+  g_grabError = 0;
+  XErrorHandler previous = XSetErrorHandler(RecordGrabError);
+  for (unsigned int lock : locks) {
+    XGrabKey(m_display, keycode, modifiers | lock, root, False, GrabModeAsync, GrabModeAsync);
+  }
+  XSync(m_display, False);
+  XSetErrorHandler(previous);
+
+  if (g_grabError != 0) {
+    // Another client holds one of the variants (BadAccess): give back the
+    // ones that did succeed, so no half-working key is left behind.
+    Ungrab();
+    return false;
+  }
+  return true;
+}
+
+void TX11HotKeyService::Unregister() { Ungrab(); }
+
+void TX11HotKeyService::Ungrab() {
+  if (!m_display || m_keycode == 0) return;
+  const unsigned int locks[] = {0, LockMask, m_numLock, LockMask | m_numLock};
+  const Window root = DefaultRootWindow(m_display);
+  for (unsigned int lock : locks) XUngrabKey(m_display, m_keycode, m_modifiers | lock, root);
+  XSync(m_display, False);
+  m_keycode = 0;
+  m_modifiers = 0;
+}
+
+void TX11HotKeyService::DrainEvents() {
+  while (XPending(m_display) > 0) {
+    XEvent event;
+    XNextEvent(m_display, &event);
+    if (event.type != KeyPress || m_keycode == 0) continue;
+    if (static_cast<int>(event.xkey.keycode) == m_keycode &&
+        (event.xkey.state & kComboModifiers) == m_modifiers) {
+      emit activated();
+    }
+  }
+}
