@@ -1,0 +1,54 @@
+#pragma once
+// The main window's keys of the settings file "Tamrix.ini", with their
+// defaults (the values of a missing file).
+#include <cstdint>
+#include <string>
+
+#include "storage/profiledocument.h"
+#include "storage/profilefile.h"
+
+struct TMainSettings {
+  // Font
+  std::string FontName = "MS Sans Serif";
+  int FontSize = 10;
+  bool FontBold = false;
+  bool FontItalic = false;
+  // Main
+  int Left = 200;
+  int Top = 200;
+  int Width = 370;
+  bool ExprMem = false;    // true: the last expression is not restored at start
+  bool InTray = true;
+  bool CloseQuery = false;
+  bool OnTop = false;
+  bool DropOut = false;
+  bool ErrorOn = true;
+  bool Angle = false;      // true: radians
+  std::string Expression;  // read only when ExprMem is false
+  int NExpres = 10;
+  std::uint16_t VK_Code = 123;  // F12
+  std::uint16_t fsModifiers = 2;  // Control
+  int OutStr1 = 1;  // "Sci"
+  int OutStr2 = 2;  // "D"
+  int OutStr3 = 4;  // "O"
+  // Parser
+  char DecimalSeparator = '.';
+  char ArgumentSeparator = ',';
+  int NDigit = 18;
+};
+
+// Reads every key in the start-up order. A missing or malformed value gives
+// its default; equal separators make the argument separator ";".
+TMainSettings ReadMainSettings(const TProfileDocument& file);
+TMainSettings ReadMainSettings(const TProfileFile& file);
+
+// Writes every key in the closing order. On a TProfileFile all keys go in one
+// rewrite; when it fails (EStorageError "Unable to write to <path>") the file
+// keeps all of its old values.
+void WriteMainSettings(TProfileDocument& file, const TMainSettings& s);
+void WriteMainSettings(TProfileFile& file, const TMainSettings& s);
+
+// The style value: bold flag, then italic flag, "0" or "1" each.
+std::string FontStyleText(bool bold, bool italic);
+// A flag is on unless its character is "0"; a missing character is on.
+void ParseFontStyle(std::string_view text, bool& bold, bool& italic);

@@ -1,0 +1,196 @@
+#include "storage/profiledocument.h"
+
+#include <cstring>
+#include <unordered_set>
+
+#include "storage/cp1251.h"
+#include "storage/profilename.h"
+#include "storage/profilevalues.h"
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string_view Unquote(std::string_view s) {
+  if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front()) {
+    return s.substr(1, s.size() - 2);
+  }
+  return s;
+}
+
+std::string OneLine(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  }
+  return out;
+}
+
+}  // namespace
+
+bool NextProfileLine(std::string_view text, std::size_t& pos, TProfileLine& line) {
+  if (pos >= text.size()) return false;
+  const char* start = text.data() + pos;
+  const void* nl = std::memchr(start, '\n', text.size() - pos);
+  const std::size_t end = nl ? static_cast<std::size_t>(static_cast<const char*>(nl) - text.data()) : text.size();
+  line = TProfileLine{};
+  line.Begin = pos;
+  line.End = end;
+  pos = nl ? end + 1 : end;
+
+  std::string_view body = Trim(text.substr(line.Begin, end - line.Begin));
+  if (!body.empty() && body.front() == '[') {
+    const std::size_t close = body.rfind(']');
+    if (close != std::string_view::npos && close > 0) {
+      line.LineKind = TProfileLine::Section;
+      line.Name = Trim(body.substr(1, close - 1));
+      return true;
+    }
+  }
+  const std::size_t eq = body.find('=');
+  if (eq != std::string_view::npos) {
+    const std::string_view key = Trim(body.substr(0, eq));
+    if (!key.empty()) {
+      line.LineKind = TProfileLine::Entry;
+      line.Name = key;
+      line.Value = Unquote(Trim(body.substr(eq + 1)));
+    }
+  }
+  return true;
+}
+
+TProfileDocument TProfileDocument::FromFileBytes(std::string_view bytes) {
+  const std::string decoded = DecodeFileText(bytes);
+  TProfileDocument doc;
+  doc.m_text.reserve(decoded.size());
+  for (std::size_t i = 0; i < decoded.size(); ++i) {
+    const char c = decoded[i];
+    if (c == '\0') continue;
+    if (c == '\r') {
+      doc.m_text += '\n';
+      if (i + 1 < decoded.size() && decoded[i + 1] == '\n') ++i;
+      continue;
+    }
+    doc.m_text += c;
+  }
+  return doc;
+}
+
+std::string TProfileDocument::ToFileBytes() const {
+  std::string crlf;
+  crlf.reserve(m_text.size() + m_text.size() / 16);
+  for (char c : m_text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return EncodeFileText(crlf);
+}
+
+std::optional<std::string> TProfileDocument::Find(std::string_view section, std::string_view key) const {
+  bool inSection = false;
+  std::size_t pos = 0;
+  TProfileLine line;
+  while (NextProfileLine(m_text, pos, line)) {
+    if (line.LineKind == TProfileLine::Section) {
+      if (inSection) break;  // only the first section of that name is read
+      inSection = SameProfileName(line.Name, section);
+    } else if (inSection && line.LineKind == TProfileLine::Entry && SameProfileName(line.Name, key)) {
+      return std::string(line.Value);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string TProfileDocument::ReadString(std::string_view section, std::string_view key,
+                                         std::string_view def) const {
+  const auto value = Find(section, key);
+  return CutProfileText(value ? *value : def);
+}
+
+int TProfileDocument::ReadInteger(std::string_view section, std::string_view key, int def) const {
+  const auto value = Find(section, key);
+  if (!value) return def;
+  return ProfileTextToInteger(CutProfileText(*value)).value_or(def);
+}
+
+bool TProfileDocument::ReadBool(std::string_view section, std::string_view key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+std::vector<std::string> TProfileDocument::ReadSections() const {
+  std::vector<std::string> names;
+  std::unordered_set<std::string> seen;
+  std::size_t pos = 0;
+  TProfileLine line;
+  while (NextProfileLine(m_text, pos, line)) {
+    if (line.LineKind == TProfileLine::Section && seen.insert(FoldProfileName(line.Name)).second) {
+      names.emplace_back(line.Name);
+    }
+  }
+  return names;
+}
+
+std::vector<std::string> TProfileDocument::ReadKeys(std::string_view section) const {
+  std::vector<std::string> keys;
+  bool inSection = false;
+  std::size_t pos = 0;
+  TProfileLine line;
+  while (NextProfileLine(m_text, pos, line)) {
+    if (line.LineKind == TProfileLine::Section) {
+      if (inSection) break;
+      inSection = SameProfileName(line.Name, section);
+    } else if (inSection && line.LineKind == TProfileLine::Entry) {
+      keys.emplace_back(line.Name);
+    }
+  }
+  return keys;
+}
+
+void TProfileDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string sectionText = OneLine(section);
+  const std::string keyText = OneLine(key);
+  const std::string_view sectionName = Trim(sectionText);
+  const std::string_view keyName = Trim(keyText);
+  const std::string entry = keyText + "=" + OneLine(value);
+  bool found = false;
+  bool inSection = false;
+  std::size_t insertAt = 0;
+  std::size_t pos = 0;
+  TProfileLine line;
+  while (NextProfileLine(m_text, pos, line)) {
+    if (line.LineKind == TProfileLine::Section) {
+      if (inSection) break;
+      if (!found && SameProfileName(line.Name, sectionName)) {
+        found = inSection = true;
+        insertAt = line.End;
+      }
+      continue;
+    }
+    if (!inSection) continue;
+    if (line.LineKind == TProfileLine::Entry && SameProfileName(line.Name, keyName)) {
+      m_text.replace(line.Begin, line.End - line.Begin, entry);
+      return;
+    }
+    if (!Trim(std::string_view(m_text).substr(line.Begin, line.End - line.Begin)).empty()) insertAt = line.End;
+  }
+  if (found) {
+    m_text.insert(insertAt, "\n" + entry);
+    return;
+  }
+  if (!m_text.empty() && m_text.back() != '\n') m_text += '\n';
+  m_text += "[" + sectionText + "]\n" + entry + "\n";
+}
+
+void TProfileDocument::WriteInteger(std::string_view section, std::string_view key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void TProfileDocument::WriteBool(std::string_view section, std::string_view key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
