@@ -1,8 +1,10 @@
 #include "engine/expansion.h"
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
+#include "engine/charclass.h"
 #include "engine/userfuncindex.h"
 #include "engine/zqerrors.h"
 
@@ -26,19 +28,7 @@ namespace {
 // without end; so would a chain of functions that doubles the text at every
 // level. Both stop at these bounds, long before time or memory run short.
 constexpr int kMaxExpansions = 10000;
-constexpr std::size_t kMaxInsertedChars = std::size_t{1} << 20;
-
-bool IsNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-
-bool IsOperandTerminator(char c) {
-  switch (c) {
-    case '\0': case '%': case '&': case ')': case '*': case '+': case ',': case '-':
-    case '/': case '<': case '>': case '\\': case '^': case '|':
-      return true;
-    default:
-      return false;
-  }
-}
+constexpr std::size_t kMaxInsertedChars = std::size_t{1} << 18;  // 256 KiB
 
 bool SameAt(std::string_view text, std::size_t at, std::string_view word) {
   return text.size() - at >= word.size() && SameTextAscii(text.substr(at, word.size()), word);
@@ -64,8 +54,8 @@ class TExpander {
     out.reserve(text.size());
     while (!m_pending.empty()) {
       const char c = m_pending.back();
-      if (IsNameStart(c)) {
-        const TUserFuncCall call = m_index.CallAtFront(m_pending);
+      if (charclass::IsNameStart(c)) {
+        const TUserFuncCall call = m_index.CallAtFront(m_pending, NameRunAtFront());
         if (call.Line >= 0) {
           Expand(call);
           continue;  // the front is now the "(" of the expansion
@@ -78,7 +68,22 @@ class TExpander {
   }
 
  private:
+  // Length of the run of name characters at the front. The end of the run
+  // is remembered, so a long identifier is measured once, not once for
+  // each of its positions.
+  std::size_t NameRunAtFront() {
+    const std::ptrdiff_t front = static_cast<std::ptrdiff_t>(m_pending.size()) - 1;
+    if (m_runStop == kRunUnknown || m_runStop >= front) {
+      std::ptrdiff_t stop = front;
+      if (m_index.InSomeName(m_pending[static_cast<std::size_t>(front)]))
+        while (--stop >= 0 && m_index.InSomeName(m_pending[static_cast<std::size_t>(stop)])) {}
+      m_runStop = stop;
+    }
+    return static_cast<std::size_t>(front - m_runStop);
+  }
+
   void Expand(const TUserFuncCall& call) {
+    m_runStop = kRunUnknown;  // the front is replaced
     if (++m_expansions > kMaxExpansions) throw EZQParserError(strid::RecursionTooDeep);
     const TUserFuncDefinition& definition = m_index.Definition(call.Line);
     m_pending.resize(m_pending.size() - call.NameLength);
@@ -119,36 +124,50 @@ class TExpander {
   // replaced in one pass over the body, so an argument whose text happens
   // to hold another parameter's name is inserted as it stands.
   std::string Substitute(std::string_view body, const std::vector<TBinding>& bindings) {
+    // Body and parameter names both come from the upper-cased definition.
+    std::array<bool, 256> startsParam{};
+    for (const TBinding& b : bindings)
+      if (!b.Param.empty()) startsParam[static_cast<unsigned char>(b.Param.front())] = true;
     std::string inserted = "(";
     std::size_t m = 0;
     while (m < body.size()) {
-      const TBinding* match = nullptr;
-      for (const TBinding& b : bindings) {
-        if (b.Param.empty() || !SameAt(body, m, b.Param)) continue;
-        const std::size_t after = m + b.Param.size();
-        if (after == body.size() || IsOperandTerminator(body[after])) {
-          match = &b;
-          break;
-        }
-      }
+      const TBinding* match =
+          startsParam[static_cast<unsigned char>(body[m])] ? ParamAt(body, m, bindings) : nullptr;
       if (match) {
         inserted += '(';
         inserted += match->Argument;
         inserted += ')';
         m += match->Param.size();
+        if (m_insertedChars + inserted.size() > kMaxInsertedChars)
+          throw EZQParserError(strid::RecursionTooDeep);
       } else {
         inserted += body[m++];
       }
-      if (m_insertedChars + inserted.size() > kMaxInsertedChars)
-        throw EZQParserError(strid::RecursionTooDeep);
     }
     inserted += ')';
     m_insertedChars += inserted.size();
+    if (m_insertedChars > kMaxInsertedChars) throw EZQParserError(strid::RecursionTooDeep);
     return inserted;
+  }
+
+  // The first binding whose parameter stands at m of the body, followed by
+  // an operand terminator or the end of the body.
+  static const TBinding* ParamAt(std::string_view body, std::size_t m,
+                                 const std::vector<TBinding>& bindings) {
+    for (const TBinding& b : bindings) {
+      if (b.Param.empty() || !SameAt(body, m, b.Param)) continue;
+      const std::size_t after = m + b.Param.size();
+      if (after == body.size() || charclass::IsOperandTerminator(body[after])) return &b;
+    }
+    return nullptr;
   }
 
   TUserFuncIndex m_index;
   std::string m_pending;  // the text still to be scanned, last character first
+  // Index in m_pending of the character that ends the name run at the front
+  // (-1: the run reaches the end of the text).
+  static constexpr std::ptrdiff_t kRunUnknown = -2;
+  std::ptrdiff_t m_runStop = kRunUnknown;
   int m_expansions = 0;
   std::size_t m_insertedChars = 0;
 };

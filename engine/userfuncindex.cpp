@@ -1,15 +1,15 @@
 #include "engine/userfuncindex.h"
 
+#include "engine/charclass.h"
 #include "engine/expansion.h"
 
 namespace {
 
-char UpAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 char LowAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string UpperAscii(std::string_view text) {
+std::string UpperText(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) c = UpAscii(c);
+  for (char& c : upper) c = charclass::UpperAscii(c);
   return upper;
 }
 
@@ -33,7 +33,7 @@ std::vector<std::string> SplitFields(std::string_view text, char separator) {
 TUserFuncIndex::TUserFuncIndex(const TZQTextList& userFunctions)
     : m_list(userFunctions), m_definitions(static_cast<std::size_t>(userFunctions.Count())) {
   for (int i = 0; i < m_list.Count(); ++i) {
-    const std::string name = UpperAscii(m_list.Name(i));
+    const std::string name = UpperText(m_list.Name(i));
     if (name.empty()) continue;  // an empty name is never followed by "(" at a name start
     m_firstLineOfName.try_emplace(name, i);
     if (name.size() >= m_isNameLength.size()) m_isNameLength.resize(name.size() + 1, false);
@@ -47,24 +47,29 @@ TUserFuncIndex::TUserFuncIndex(const TZQTextList& userFunctions)
   }
 }
 
-TUserFuncCall TUserFuncIndex::CallAtFront(std::string_view pending) const {
+TUserFuncCall TUserFuncIndex::CallAtFront(std::string_view pending, std::size_t nameRun) const {
   TUserFuncCall call;
   const std::size_t available = pending.size();
   auto at = [&](std::size_t k) { return pending[available - 1 - k]; };
-  for (std::size_t k = 1; k <= m_maxNameLength && k < available; ++k) {
-    const char c = at(k);
-    if (c == '(' && m_isNameLength[k]) {
-      std::string key(k, '\0');
-      for (std::size_t t = 0; t < k; ++t) key[t] = UpAscii(at(t));
-      const auto found = m_firstLineOfName.find(key);
-      if (found != m_firstLineOfName.end() && (call.Line < 0 || found->second < call.Line)) {
-        call.Line = found->second;
-        call.NameLength = k;
-      }
-      // Only a name that holds "(" itself could still match further on.
-      if (!m_parenInSomeName) break;
+  auto consider = [&](std::size_t k) {
+    std::string key(k, '\0');
+    for (std::size_t t = 0; t < k; ++t) key[t] = charclass::UpperAscii(at(t));
+    const auto found = m_firstLineOfName.find(key);
+    if (found != m_firstLineOfName.end() && (call.Line < 0 || found->second < call.Line)) {
+      call.Line = found->second;
+      call.NameLength = k;
     }
-    if (!m_inSomeName[static_cast<unsigned char>(c)]) break;
+  };
+  if (!m_parenInSomeName) {
+    if (nameRun > 0 && nameRun <= m_maxNameLength && nameRun < available && at(nameRun) == '(' &&
+        m_isNameLength[nameRun])
+      consider(nameRun);
+    return call;
+  }
+  // Names holding "(" themselves: every "(" within reach may end one.
+  for (std::size_t k = 1; k <= m_maxNameLength && k < available; ++k) {
+    if (at(k) == '(' && m_isNameLength[k]) consider(k);
+    if (!InSomeName(at(k))) break;
   }
   return call;
 }
@@ -72,7 +77,7 @@ TUserFuncCall TUserFuncIndex::CallAtFront(std::string_view pending) const {
 const TUserFuncDefinition& TUserFuncIndex::Definition(int line) {
   auto& slot = m_definitions[static_cast<std::size_t>(line)];
   if (!slot) {
-    const std::string definition = UpperAscii(m_list.ValueAt(line));
+    const std::string definition = UpperText(m_list.ValueAt(line));
     TUserFuncDefinition parsed;
     parsed.Params = SplitFields(ExtractField(definition, 0, '|'), ',');
     // The body is everything after the first "|", so that a body using the

@@ -28,10 +28,15 @@ class TUserFuncIndex {
  public:
   explicit TUserFuncIndex(const TZQTextList& userFunctions);
 
+  // Whether c occurs in some name (in either letter case).
+  bool InSomeName(char c) const { return m_inSomeName[static_cast<unsigned char>(c)]; }
+
   // The call standing at the front of pending, which holds the rest of the
   // text in reverse order (its last character comes first): the first line,
   // in list order, whose name is followed there by "(". Letter case ignored.
-  TUserFuncCall CallAtFront(std::string_view pending) const;
+  // nameRun is how many characters from the front pass InSomeName; a name
+  // followed by "(" can only end where that run ends.
+  TUserFuncCall CallAtFront(std::string_view pending, std::size_t nameRun) const;
 
   // Parameters and body of a line, taken from its value in upper case.
   const TUserFuncDefinition& Definition(int line);
