@@ -18,8 +18,9 @@ QWidget* BoxOwner(QWidget* owner) {
 // Shows the box in front of every other window, even while the program is
 // in the background, and waits for the answer.
 QMessageBox::ButtonRole Run(QMessageBox& box) {
-  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // Modality first: QMessageBox resets the window flags when it is set.
   box.setWindowModality(box.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+  box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   box.show();
   box.raise();
   box.activateWindow();

@@ -1,0 +1,94 @@
+// The help file's topics and the window that shows them.
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "platform/helpdocument.h"
+#include "platform/helpwindow.h"
+
+class TestHelpViewer : public QObject {
+  Q_OBJECT
+ private slots:
+  void topicUrl_data();
+  void topicUrl();
+  void everyTopicHasItsPage_data();
+  void everyTopicHasItsPage();
+  void windowShowsTopic();
+  void unknownFileSaysSo();
+};
+
+void TestHelpViewer::topicUrl_data() {
+  QTest::addColumn<QString>("file");
+  QTest::addColumn<int>("topic");
+  QTest::addColumn<QString>("url");
+  QTest::newRow("main window") << "Tamrix.hlp" << 1 << "qrc:/help/topic1.html";
+  QTest::newRow("function editor") << "Tamrix.hlp" << 5 << "qrc:/help/topic5.html";
+  QTest::newRow("any letter case") << "TAMRIX.HLP" << 2 << "qrc:/help/topic2.html";
+  QTest::newRow("with a folder") << "/opt/tamrix/Tamrix.hlp" << 3 << "qrc:/help/topic3.html";
+  QTest::newRow("topic 0 gives the first") << "Tamrix.hlp" << 0 << "qrc:/help/topic1.html";
+  QTest::newRow("topic 6 gives the first") << "Tamrix.hlp" << 6 << "qrc:/help/topic1.html";
+  QTest::newRow("negative topic") << "Tamrix.hlp" << -4 << "qrc:/help/topic1.html";
+  QTest::newRow("other file") << "Other.hlp" << 1 << "";
+  QTest::newRow("no file") << "" << 1 << "";
+  QTest::newRow("name as a prefix") << "Tamrix.hlpx" << 1 << "";
+}
+
+void TestHelpViewer::topicUrl() {
+  QFETCH(QString, file);
+  QFETCH(int, topic);
+  QFETCH(QString, url);
+  QCOMPARE(HelpTopicUrl(file, topic).toString(), url);
+}
+
+void TestHelpViewer::everyTopicHasItsPage_data() {
+  QTest::addColumn<int>("topic");
+  QTest::addColumn<QStringList>("words");
+  QTest::newRow("main window") << 1 << QStringList{"Главное окно", "Приоритет", "SQRT", "FFh", "200+10%", "Control+F12", "Sci"};
+  QTest::newRow("catalogue") << 2 << QStringList{"Функции и константы", "Двойной щелчок", "variables.lst"};
+  QTest::newRow("settings") << 3 << QStringList{"Настройки", "Клавиши вызова", "Число значащих цифр в числе"};
+  QTest::newRow("constant editor") << 4 << QStringList{"Константа пользователя", "Имя", "Значение"};
+  QTest::newRow("function editor") << 5 << QStringList{"Функция пользователя", "hyp(a,b)"};
+}
+
+void TestHelpViewer::everyTopicHasItsPage() {
+  QFETCH(int, topic);
+  QFETCH(QStringList, words);
+  QFile page(":/help/topic" + QString::number(topic) + ".html");
+  HelpTopicUrl("Tamrix.hlp", topic);  // links the pages in
+  QVERIFY2(page.open(QIODevice::ReadOnly), qPrintable(page.fileName()));
+  const QString html = QString::fromUtf8(page.readAll());
+  for (const QString& word : words) QVERIFY2(html.contains(word), qPrintable(word));
+  // Every page leads to every other one.
+  for (int other = 1; other <= kHelpTopicCount; ++other) {
+    QVERIFY(html.contains(QString("href=\"topic%1.html\"").arg(other)));
+  }
+}
+
+void TestHelpViewer::windowShowsTopic() {
+  THelpWindowViewer viewer;
+  QVERIFY(!viewer.Browser());
+  viewer.ShowTopic("Tamrix.hlp", 3);
+  QTextBrowser* browser = viewer.Browser();
+  QVERIFY(browser);
+  QVERIFY(browser->isVisible());
+  QCOMPARE(browser->source().toString(), QString("qrc:/help/topic3.html"));
+  QVERIFY(browser->toPlainText().contains("Клавиши вызова"));
+  // The same window serves the next request.
+  viewer.ShowTopic("Tamrix.hlp", 5);
+  QCOMPARE(viewer.Browser(), browser);
+  QVERIFY(browser->toPlainText().contains("Функция пользователя"));
+  // Links between the topics work inside the window.
+  browser->setSource(QUrl("topic2.html"));
+  QVERIFY(browser->toPlainText().contains("Двойной щелчок"));
+}
+
+void TestHelpViewer::unknownFileSaysSo() {
+  THelpViewer* viewer = new THelpWindowViewer;
+  viewer->ShowTopic("Other<b>.hlp", 1);
+  QTextBrowser* browser = static_cast<THelpWindowViewer*>(viewer)->Browser();
+  QVERIFY(browser->toPlainText().contains("Other<b>.hlp"));
+  QVERIFY(browser->toPlainText().contains("Не удаётся открыть файл справки"));
+  delete viewer;
+}
+
+QTEST_MAIN(TestHelpViewer)
+#include "tst_helpviewer.moc"

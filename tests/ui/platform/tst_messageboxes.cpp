@@ -1,0 +1,131 @@
+// The real message boxes: captions, icons, texts, owner and the answer the
+// button gives.
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QtTest>
+#include <functional>
+
+#include "platform/qtmessageboxes.h"
+
+namespace {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QWidget* parent = nullptr;
+  QStringList buttons;
+  bool onTop = false;
+};
+
+// Waits for the next box to open, notes what it shows and presses the
+// button with the given caption.
+void AnswerNextBox(SeenBox* seen, const QString& button) {
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [=] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) {
+      QTimer::singleShot(10, *poll);
+      return;
+    }
+    seen->title = box->windowTitle();
+    seen->text = box->text();
+    seen->icon = box->icon();
+    seen->parent = box->parentWidget();
+    seen->onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    for (QAbstractButton* b : box->buttons()) seen->buttons << b->text();
+    for (QAbstractButton* b : box->buttons()) {
+      if (b->text() == button) {
+        b->click();
+        return;
+      }
+    }
+    box->reject();
+  };
+  QTimer::singleShot(0, *poll);
+}
+
+}  // namespace
+
+class TestMessageBoxes : public QObject {
+  Q_OBJECT
+ private slots:
+  void confirmYes();
+  void confirmNo();
+  void confirmClosedIsNo();
+  void error();
+  void exceptionHasProgramTitle();
+  void ownerIsActiveWindow();
+};
+
+void TestMessageBoxes::confirmYes() {
+  TQtMessageBoxes boxes;
+  SeenBox seen;
+  AnswerNextBox(&seen, "Да");
+  QVERIFY(boxes.Confirm(nullptr, "Закрыть Tamrix"));
+  QCOMPARE(seen.title, QString("Подтвердите"));
+  QCOMPARE(seen.text, QString("Закрыть Tamrix"));
+  QCOMPARE(seen.icon, QMessageBox::Warning);
+  QCOMPARE(seen.buttons.size(), 2);
+  QVERIFY(seen.buttons.contains("Нет"));
+  QVERIFY(seen.onTop);
+}
+
+void TestMessageBoxes::confirmNo() {
+  TQtMessageBoxes boxes;
+  SeenBox seen;
+  AnswerNextBox(&seen, "Нет");
+  QVERIFY(!boxes.Confirm(nullptr, "Удалить?"));
+}
+
+void TestMessageBoxes::confirmClosedIsNo() {
+  TQtMessageBoxes boxes;
+  SeenBox seen;
+  AnswerNextBox(&seen, "no such button: the box is closed");
+  QVERIFY(!boxes.Confirm(nullptr, "Удалить?"));
+}
+
+void TestMessageBoxes::error() {
+  TQtMessageBoxes boxes;
+  SeenBox seen;
+  AnswerNextBox(&seen, "OK");
+  boxes.Error(nullptr, "Неверное имя переменной или функции");
+  QCOMPARE(seen.title, QString("Ошибка"));
+  QCOMPARE(seen.text, QString("Неверное имя переменной или функции"));
+  QCOMPARE(seen.icon, QMessageBox::Critical);
+  QCOMPARE(seen.buttons.size(), 1);
+}
+
+void TestMessageBoxes::exceptionHasProgramTitle() {
+  QCoreApplication::setApplicationName("Tamrix");
+  TQtMessageBoxes boxes;
+  SeenBox seen;
+  AnswerNextBox(&seen, "OK");
+  boxes.ShowException(nullptr, "Cannot create file /x/Tamrix.his");
+  QCOMPARE(seen.title, QString("Tamrix"));
+  QCOMPARE(seen.text, QString("Cannot create file /x/Tamrix.his"));
+  QCOMPARE(seen.icon, QMessageBox::Critical);
+}
+
+void TestMessageBoxes::ownerIsActiveWindow() {
+  QWidget active;
+  QWidget caller;
+  active.show();
+  QApplication::setActiveWindow(&active);
+  QVERIFY(QTest::qWaitForWindowActive(&active));
+  TQtMessageBoxes boxes;
+  SeenBox seen;
+  AnswerNextBox(&seen, "OK");
+  boxes.Error(&caller, "x");
+  QCOMPARE(seen.parent, &active);
+
+  // Without an active window the caller's window owns the box.
+  active.hide();
+  QApplication::setActiveWindow(nullptr);
+  AnswerNextBox(&seen, "OK");
+  boxes.Error(&caller, "y");
+  QCOMPARE(seen.parent, &caller);
+}
+
+QTEST_MAIN(TestMessageBoxes)
+#include "tst_messageboxes.moc"
