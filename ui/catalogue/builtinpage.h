@@ -1,0 +1,11 @@
+#pragma once
+// The functions page: the built-in table grouped by category, categories in
+// order of first appearance (an empty one counting as "Другие"), each
+// function shown as its call, for example SIN(X) or ROL(X,N).
+#include <QStringList>
+
+class TCatalogueTree;
+
+// The category names in the order the page shows them.
+QStringList BuiltinCategories();
+void FillBuiltinTree(TCatalogueTree& tree);

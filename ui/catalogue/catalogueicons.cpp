@@ -1,0 +1,85 @@
+#include "ui/catalogue/catalogueicons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <functional>
+
+namespace {
+using Painter = std::function<void(QPainter&)>;
+
+QPixmap Render(const Painter& paint, int scale) {
+  QPixmap pixmap(16 * scale, 16 * scale);
+  pixmap.setDevicePixelRatio(scale);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  paint(p);
+  return pixmap;
+}
+
+QIcon Glyph(const Painter& paint) {
+  QIcon icon;
+  icon.addPixmap(Render(paint, 1));
+  icon.addPixmap(Render(paint, 2));
+  return icon;
+}
+
+QPen Stroke(const QColor& color, qreal width) { return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+}  // namespace
+
+QIcon AddGlyph() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Stroke(QColor(0, 128, 0), 3));
+    p.drawLine(QPointF(8, 3), QPointF(8, 13));
+    p.drawLine(QPointF(3, 8), QPointF(13, 8));
+  });
+}
+
+QIcon ChangeGlyph() {
+  return Glyph([](QPainter& p) {
+    QPainterPath body;
+    body.moveTo(3, 13);
+    body.lineTo(4, 10);
+    body.lineTo(11, 3);
+    body.lineTo(13, 5);
+    body.lineTo(6, 12);
+    body.closeSubpath();
+    p.setPen(Stroke(QColor(64, 64, 64), 1));
+    p.setBrush(QColor(240, 200, 80));
+    p.drawPath(body);
+    p.drawLine(QPointF(3, 14.5), QPointF(13, 14.5));
+  });
+}
+
+QIcon DeleteGlyph() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Stroke(QColor(200, 0, 0), 2.5));
+    p.drawLine(QPointF(4, 4), QPointF(12, 12));
+    p.drawLine(QPointF(12, 4), QPointF(4, 12));
+  });
+}
+
+QIcon HelpGlyph() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Stroke(QColor(0, 0, 160), 1.2));
+    p.setBrush(QColor(220, 230, 255));
+    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+    QFont font = p.font();
+    font.setPixelSize(10);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, "?");
+  });
+}
+
+QIcon CloseGlyph() {
+  return Glyph([](QPainter& p) {
+    p.setPen(Stroke(QColor(64, 64, 64), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(2.5, 2.5, 11, 11));
+    p.setPen(Stroke(QColor(0, 0, 0), 1.6));
+    p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
+    p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
+  });
+}

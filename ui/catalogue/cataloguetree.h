@@ -1,0 +1,46 @@
+#pragma once
+// One page's list: a two-level tree of category rows (top level, bold on
+// silver, their name running across the row) and entry rows under them,
+// with a header of resizable columns, grid lines and whole-row selection.
+// The last column always takes the room the others leave.
+#include <QStringList>
+#include <QTreeWidget>
+#include <vector>
+
+class TProfileDocument;
+
+class TCatalogueTree : public QTreeWidget {
+  Q_OBJECT
+ public:
+  // headers: the column captions; the last column has no width of its own.
+  TCatalogueTree(const QString& objectName, const QStringList& headers, QWidget* parent = nullptr);
+
+  // Appends a category row at the end of the tree.
+  QTreeWidgetItem* AddCategory(const QString& name);
+  // The first category row named exactly name (letter case counts), or null.
+  QTreeWidgetItem* FindCategory(const QString& name) const;
+  static bool IsCategoryRow(const QTreeWidgetItem* item) { return item && !item->parent(); }
+
+  // Widths of all columns but the last.
+  std::vector<int> LeadingWidths() const;
+  void SetLeadingWidths(const std::vector<int>& widths);
+  void FitColumns();
+
+  // Expanded state of each category row, one key per category name in
+  // section; a category with no key is expanded.
+  void ReadExpanded(const TProfileDocument& settings, const char* section);
+  void WriteExpanded(TProfileDocument& settings, const char* section) const;
+
+ signals:
+  // A double click, or Enter, on the tree.
+  void EntryChosen();
+
+ protected:
+  void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  bool viewportEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  bool m_fitting = false;
+};

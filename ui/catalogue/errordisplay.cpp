@@ -1,0 +1,16 @@
+#include "ui/catalogue/errordisplay.h"
+
+#include <QString>
+
+#include "platform/messageboxes.h"
+
+std::string GeneralErrorText(std::string text) {
+  // Compared as unsigned bytes, so a message ending in a Cyrillic letter
+  // (a UTF-8 continuation byte) gets its full stop too.
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  return text;
+}
+
+void ShowGeneralError(QWidget* owner, const std::string& text) {
+  MessageBoxes().ShowException(owner, QString::fromStdString(GeneralErrorText(text)));
+}

@@ -1,0 +1,178 @@
+#include "ui/catalogue/frmedit.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "engine/zqparser.h"
+#include "engine/zqtextlist.h"
+#include "platform/helpviewer.h"
+#include "platform/messageboxes.h"
+#include "storage/profilefile.h"
+#include "ui/catalogue/editerror.h"
+#include "ui/catalogue/errordisplay.h"
+#include "ui/catalogue/typingfilters.h"
+#include "ui/widgets/anchors.h"
+
+namespace {
+constexpr const char* kSection = "Edit";
+constexpr int kDesignWidth = 256;
+
+constexpr const char* kNoName = "Не введено имя переменной или функции";
+constexpr const char* kBadName = "Неверное имя переменной или функции";
+constexpr const char* kNameInUse = "Переменная или функция с таким именем уже существует";
+constexpr const char* kNoValue = "Не задано значение переменной";
+
+template <class T>
+T* Place(T* widget, int left, int top, int width, int height) {
+  widget->setGeometry(left, top, width, height);
+  return widget;
+}
+}  // namespace
+
+TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_parser(parser), m_settings(settings) {
+  setObjectName("frmEdit");
+  setModal(true);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  // Controls are placed for the designed size; the anchors keep their
+  // distances to the edges from there.
+  resize(kDesignWidth, kFixedHeight);
+
+  Label4 = Place(new QLabel("Категория", this), 8, 4, 60, 14);
+  cbCategory = Place(new QComboBox(this), 8, 20, 233, 21);
+  cbCategory->setEditable(true);
+  cbCategory->setInsertPolicy(QComboBox::NoInsert);
+  Label1 = Place(new QLabel("Имя", this), 8, 48, 60, 14);
+  edName = Place(new QLineEdit(this), 8, 64, 81, 21);
+  Label2 = Place(new QLabel("Значение", this), 96, 48, 100, 14);
+  edValue = Place(new QLineEdit(this), 96, 64, 145, 21);
+  Label3 = Place(new QLabel("Описание", this), 8, 92, 60, 14);
+  edDescription = Place(new QLineEdit(this), 8, 108, 233, 21);
+  btnOk = Place(new QPushButton("Ok", this), 80, 138, 81, 23);
+  btnCancel = Place(new QPushButton("Отмена", this), 168, 138, 73, 23);
+
+  const auto name = [](QWidget* w, const char* n) { w->setObjectName(n); };
+  name(Label4, "Label4"); name(cbCategory, "cbCategory"); name(Label1, "Label1");
+  name(edName, "edName"); name(Label2, "Label2"); name(edValue, "edValue");
+  name(Label3, "Label3"); name(edDescription, "edDescription");
+  name(btnOk, "btnOk"); name(btnCancel, "btnCancel");
+
+  auto* anchors = new TAnchors(this);
+  anchors->Add(cbCategory, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
+  anchors->Add(edValue, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
+  anchors->Add(edDescription, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
+  anchors->Add(btnOk, TAnchors::akTop | TAnchors::akRight);
+  anchors->Add(btnCancel, TAnchors::akTop | TAnchors::akRight);
+
+  btnOk->setDefault(true);
+  connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  setTabOrder(edName, edValue);
+  setTabOrder(edValue, edDescription);
+  setTabOrder(edDescription, btnOk);
+  setTabOrder(btnOk, btnCancel);
+  setTabOrder(btnCancel, cbCategory);
+
+  edName->installEventFilter(this);
+  edValue->installEventFilter(this);
+  FormCreate();
+}
+
+void TfrmEdit::FormCreate() {
+  const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
+  setFixedHeight(kFixedHeight);
+  setMinimumWidth(kMinWidth);
+  const TProfileDocument settings = m_settings.Load();
+  const int left = settings.ReadInteger(kSection, "Left", screen.width() / 2 - 128);
+  const int top = settings.ReadInteger(kSection, "Top", screen.height() / 2 - 97);
+  const int width = settings.ReadInteger(kSection, "Width", kDesignWidth);
+  move(left, top);
+  resize(std::max(width, kMinWidth), kFixedHeight);
+}
+
+void TfrmEdit::FormClose() {
+  m_settings.Update([this](TProfileDocument& settings) {
+    settings.WriteInteger(kSection, "Left", x());
+    settings.WriteInteger(kSection, "Top", y());
+    settings.WriteInteger(kSection, "Width", width());
+  });
+}
+
+void TfrmEdit::done(int result) {
+  if (result == QDialog::Accepted && !FormCloseQuery()) return;
+  // The dialog closes even when its place cannot be written.
+  try {
+    FormClose();
+  } catch (const std::exception& e) {
+    ShowGeneralError(this, e.what());
+  }
+  QDialog::done(result);
+}
+
+bool TfrmEdit::FormCloseQuery() {
+  if (!ConstMode) return true;
+  try {
+    CheckConstant();
+  } catch (const EZQEditError& e) {
+    ShowGeneralError(this, e.what());
+    return false;
+  }
+  // A value that does not evaluate keeps the dialog open without a word:
+  // the user sees from the main window's output what is wrong with it.
+  std::string text;
+  if (!m_parser.EvaluateToText(edValue->text().toStdString(), text)) return false;
+  ComputedValue = text;
+  return true;
+}
+
+void TfrmEdit::CheckConstant() {
+  const std::string name = edName->text().toStdString();
+  if (name.empty()) throw EZQEditError(kNoName);
+  if (!TZQParser::IsValidName(name)) throw EZQEditError(kBadName);
+  // A changed constant may keep its own name, in any letter case.
+  if (!m_parser.IsNameFree(name) && (OldName.empty() || !SameTextAscii(OldName, name)))
+    throw EZQEditError(kNameInUse);
+  if (edValue->text().isEmpty()) throw EZQEditError(kNoValue);
+}
+
+bool TfrmEdit::edNameKeyPress(char32_t c) { return AcceptNameChar(c, ConstMode, edName->text().isEmpty()); }
+
+bool TfrmEdit::edValueKeyPress(char32_t c) { return AcceptValueChar(c, ConstMode); }
+
+bool TfrmEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != edName && watched != edValue) return QDialog::eventFilter(watched, event);
+  const auto accepts = [&](char32_t c) { return watched == edName ? edNameKeyPress(c) : edValueKeyPress(c); };
+  if (event->type() == QEvent::KeyPress) {
+    const std::optional<char32_t> c = TypedChar(*static_cast<QKeyEvent*>(event));
+    if (c && !accepts(*c)) {
+      MessageBoxes().Beep();
+      return true;
+    }
+  } else if (event->type() == QEvent::InputMethod) {
+    // Text composed by an input method bypasses key presses: it is let in
+    // only when every character of it would have been accepted typed.
+    auto* ime = static_cast<QInputMethodEvent*>(event);
+    bool accepted = true;
+    for (const uint c : ime->commitString().toUcs4()) accepted = accepted && accepts(static_cast<char32_t>(c));
+    if (!accepted) {
+      MessageBoxes().Beep();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TfrmEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    HelpViewer().ShowTopic("Tamrix.hlp", HelpContext);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// TfrmEdit: the modal editor of one user constant or user function. The
+// catalogue window fills it, shows it and, on OK, reads the fields back. In
+// constant mode it refuses to close with OK until the name is a free
+// identifier and the value evaluates, and leaves the value's text in
+// ComputedValue.
+#include <QDialog>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TProfileFile;
+class TZQParser;
+
+class TfrmEdit : public QDialog {
+  Q_OBJECT
+ public:
+  TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent = nullptr);
+
+  bool ConstMode = true;
+  std::string OldName;        // the entry's name when changing, empty when adding
+  std::string ComputedValue;  // the constant's value text after a successful OK
+  int HelpContext = 4;        // 4 constant editor, 5 function editor
+
+  QLabel* Label4 = nullptr;
+  QComboBox* cbCategory = nullptr;
+  QLabel* Label1 = nullptr;
+  QLineEdit* edName = nullptr;
+  QLabel* Label2 = nullptr;
+  QLineEdit* edValue = nullptr;
+  QLabel* Label3 = nullptr;
+  QLineEdit* edDescription = nullptr;
+  QPushButton* btnOk = nullptr;
+  QPushButton* btnCancel = nullptr;
+
+  // Shows the dialog modally; QDialog::Accepted or QDialog::Rejected.
+  int ShowModal() { return exec(); }
+
+  // Client height: the bottom of btnOk plus 6 pixels. Only the width changes.
+  static constexpr int kFixedHeight = 138 + 23 + 6;
+  static constexpr int kMinWidth = 256;
+
+ protected:
+  void done(int result) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormClose();
+  bool FormCloseQuery();
+  void CheckConstant();  // throws EZQEditError
+  bool edNameKeyPress(char32_t c);
+  bool edValueKeyPress(char32_t c);
+
+  TZQParser& m_parser;
+  TProfileFile& m_settings;
+};

@@ -1,0 +1,250 @@
+#include "ui/catalogue/frmfunc.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QWindow>
+#include <qdrawutil.h>
+
+#include "engine/zqparser.h"
+#include "platform/helpviewer.h"
+#include "storage/datafolder.h"
+#include "storage/profilefile.h"
+#include "ui/catalogue/builtinpage.h"
+#include "ui/catalogue/catalogueicons.h"
+#include "ui/catalogue/cataloguetree.h"
+#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/anchors.h"
+#include "ui/widgets/zqStdCtrls.h"
+
+namespace {
+constexpr const char* kFunction = "Function";
+constexpr const char* kConst = "Const";
+constexpr const char* kUserFunc = "UserFunc";
+
+// The window has no caption bar; a thin frame around it is where it is
+// resized, the background between the controls is where it is dragged.
+constexpr int kBorder = 3;
+constexpr int kDesignWidth = 340;
+constexpr int kDesignHeight = 305;
+constexpr int kButton = 24;
+constexpr int kHelpTopic = 2;
+
+QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon, int left) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setIcon(icon);
+  button->setIconSize(QSize(16, 16));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setGeometry(left, kBorder, kButton, kButton);
+  return button;
+}
+
+Qt::Edges EdgesAt(const QPoint& p, const QSize& size) {
+  Qt::Edges edges;
+  if (p.x() < kBorder) edges |= Qt::LeftEdge;
+  if (p.x() >= size.width() - kBorder) edges |= Qt::RightEdge;
+  if (p.y() < kBorder) edges |= Qt::TopEdge;
+  if (p.y() >= size.height() - kBorder) edges |= Qt::BottomEdge;
+  return edges;
+}
+}  // namespace
+
+TfrmFunc::~TfrmFunc() = default;
+
+TfrmFunc::TfrmFunc(const TCatalogueContext& context, TfrmEdit& editor, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context), m_editor(editor) {
+  setObjectName("frmFunc");
+  setWindowTitle("Функции и константы");
+  setAttribute(Qt::WA_QuitOnClose, false);
+  BuildControls();
+  FormCreate();
+}
+
+void TfrmFunc::BuildControls() {
+  resize(kDesignWidth, kDesignHeight);
+  setMinimumSize(kMinWidth, kMinHeight);
+
+  btnAdd = MakeButton(this, "btnAdd", "Добавить", AddGlyph(), kBorder);
+  btnChange = MakeButton(this, "btnChange", "Изменить", ChangeGlyph(), kBorder + kButton);
+  btnDel = MakeButton(this, "btnDel", "Удалить", DeleteGlyph(), kBorder + 2 * kButton);
+  btnHelp = MakeButton(this, "btnHelp", "Справка", HelpGlyph(), kDesignWidth - kBorder - 2 * kButton);
+  btnClose = MakeButton(this, "btnClose", "Закрыть", CloseGlyph(), kDesignWidth - kBorder - kButton);
+
+  PageControl = new QTabWidget(this);
+  PageControl->setObjectName("PageControl");
+  PageControl->setTabPosition(QTabWidget::South);
+  PageControl->setGeometry(kBorder, kBorder + kButton + 2, kDesignWidth - 2 * kBorder,
+                           kDesignHeight - 2 * kBorder - kButton - 2);
+  vtFunc = new TCatalogueTree("vtFunc", {"Функция", "Описание"});
+  vtVar = new TCatalogueTree("vtVar", {"Константа", "Значение", "Описание"});
+  vtUserFunc = new TCatalogueTree("vtUserFunc", {"Функция", "Выражение", "Описание"});
+  PageControl->addTab(vtFunc, "Функции");
+  PageControl->addTab(vtVar, "Константы");
+  PageControl->addTab(vtUserFunc, "Пользовательские функции");
+
+  m_anchors = new TAnchors(this);
+  m_anchors->Add(btnHelp, TAnchors::akTop | TAnchors::akRight);
+  m_anchors->Add(btnClose, TAnchors::akTop | TAnchors::akRight);
+  m_anchors->Add(PageControl, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight | TAnchors::akBottom);
+
+  connect(btnAdd, &QToolButton::clicked, this, &TfrmFunc::btnAddClick);
+  connect(btnChange, &QToolButton::clicked, this, &TfrmFunc::btnChangeClick);
+  connect(btnDel, &QToolButton::clicked, this, &TfrmFunc::btnDelClick);
+  connect(btnHelp, &QToolButton::clicked, this, &TfrmFunc::btnHelpClick);
+  connect(btnClose, &QToolButton::clicked, this, &TfrmFunc::btnCloseClick);
+  connect(PageControl, &QTabWidget::currentChanged, this, &TfrmFunc::PageControlChange);
+  for (TCatalogueTree* tree : {vtFunc, vtVar, vtUserFunc})
+    connect(tree, &TCatalogueTree::EntryChosen, this, [this, tree] { vtDblClick(tree); });
+}
+
+void TfrmFunc::FormCreate() {
+  const TProfileDocument settings = m_context.Settings->Load();
+  move(settings.ReadInteger(kFunction, "Left", 20), settings.ReadInteger(kFunction, "Top", 20));
+  resize(settings.ReadInteger(kFunction, "Width", 348), settings.ReadInteger(kFunction, "Height", 332));
+  vtFunc->SetLeadingWidths({settings.ReadInteger(kFunction, "Func1", 100)});
+  vtVar->SetLeadingWidths({settings.ReadInteger(kFunction, "Var1", 80), settings.ReadInteger(kFunction, "Var2", 80)});
+  vtUserFunc->SetLeadingWidths(
+      {settings.ReadInteger(kFunction, "UserFunc1", 80), settings.ReadInteger(kFunction, "UserFunc2", 80)});
+
+  FillBuiltinTree(*vtFunc);
+  vtFunc->expandAll();
+  vtFunc->ReadExpanded(settings, kFunction);
+  LoadListFiles();
+  vtVar->ReadExpanded(settings, kConst);
+  vtUserFunc->ReadExpanded(settings, kUserFunc);
+  PageControl->setCurrentIndex(pgFunc);
+  PageControlChange();
+  FitColumns();
+}
+
+void TfrmFunc::LoadListFiles() {
+  TZQParser& parser = *m_context.Parser;
+  m_constPage = std::make_unique<TConstUserPage>(*vtVar, parser.UserConstants, m_context.ProgramDir + kConstFileName);
+  m_funcPage = std::make_unique<TFuncUserPage>(*vtUserFunc, parser.UserFunctions, m_context.ProgramDir + kFuncFileName);
+  // A file that fails to read is reported, and the other one is read all
+  // the same: leaving it out would let the next change on its page write
+  // the file over with only that change.
+  for (const std::string& error : {m_constPage->Load(), m_funcPage->Load()})
+    if (!error.empty()) ShowGeneralError(this, error);
+}
+
+void TfrmFunc::btnAddClick() {
+  if (PageControl->currentIndex() == pgVar) m_constPage->Add(m_editor, this);
+  else if (PageControl->currentIndex() == pgUserFunc) m_funcPage->Add(m_editor, this);
+}
+
+void TfrmFunc::btnChangeClick() {
+  if (PageControl->currentIndex() == pgVar) m_constPage->Change(m_editor, this);
+  else if (PageControl->currentIndex() == pgUserFunc) m_funcPage->Change(m_editor, this);
+}
+
+void TfrmFunc::btnDelClick() {
+  if (PageControl->currentIndex() == pgVar) m_constPage->Delete(this);
+  else if (PageControl->currentIndex() == pgUserFunc) m_funcPage->Delete(this);
+}
+
+void TfrmFunc::FormClose() {
+  m_context.Settings->Update([this](TProfileDocument& settings) { WriteSettings(settings); });
+}
+
+void TfrmFunc::WriteSettings(TProfileDocument& settings) const {
+  settings.WriteInteger(kFunction, "Left", x());
+  settings.WriteInteger(kFunction, "Top", y());
+  settings.WriteInteger(kFunction, "Width", width());
+  settings.WriteInteger(kFunction, "Height", height());
+  settings.WriteInteger(kFunction, "Func1", vtFunc->columnWidth(0));
+  settings.WriteInteger(kFunction, "Var1", vtVar->columnWidth(0));
+  settings.WriteInteger(kFunction, "Var2", vtVar->columnWidth(1));
+  settings.WriteInteger(kFunction, "UserFunc1", vtUserFunc->columnWidth(0));
+  settings.WriteInteger(kFunction, "UserFunc2", vtUserFunc->columnWidth(1));
+  vtFunc->WriteExpanded(settings, kFunction);
+  vtVar->WriteExpanded(settings, kConst);
+  vtUserFunc->WriteExpanded(settings, kUserFunc);
+}
+
+void TfrmFunc::ShowCatalogue() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void TfrmFunc::FitColumns() {
+  for (TCatalogueTree* tree : {vtFunc, vtVar, vtUserFunc}) tree->FitColumns();
+}
+
+bool TfrmFunc::OnUserPage() const { return PageControl->currentIndex() != pgFunc; }
+
+void TfrmFunc::PageControlChange() {
+  const bool editable = OnUserPage();
+  btnAdd->setEnabled(editable);
+  btnChange->setEnabled(editable);
+  btnDel->setEnabled(editable);
+}
+
+void TfrmFunc::btnCloseClick() { close(); }
+
+void TfrmFunc::btnHelpClick() { HelpViewer().ShowTopic("Tamrix.hlp", kHelpTopic); }
+
+void TfrmFunc::vtDblClick(TCatalogueTree* tree) {
+  const QTreeWidgetItem* item = tree->currentItem();
+  if (!item || TCatalogueTree::IsCategoryRow(item) || !m_context.Input) return;
+  const QString name = item->text(0);
+  TzqComboBox& input = *m_context.Input;
+  QString text = input.currentText();
+  // The remembered caret may lie beyond a text shortened since; the name
+  // then goes to the end.
+  const int at = std::clamp(input.SavedSelStart, 0, static_cast<int>(text.size()));
+  text.insert(at, name);
+  input.setEditText(text);
+  // A built-in function leaves the caret before its ")", ready for the argument.
+  const int step = tree == vtFunc ? static_cast<int>(name.size()) - 1 : static_cast<int>(name.size());
+  input.SavedSelStart = at + step;
+  if (m_context.ActivateMain) m_context.ActivateMain();
+}
+
+void TfrmFunc::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (QWidget* page = PageControl->currentWidget()) page->setFocus();
+}
+
+void TfrmFunc::closeEvent(QCloseEvent* event) {
+  // The window hides even when its settings cannot be written.
+  try {
+    FormClose();
+  } catch (const std::exception& e) {
+    ShowGeneralError(this, e.what());
+  }
+  event->accept();
+}
+
+void TfrmFunc::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  m_anchors->Apply(this);
+  FitColumns();
+}
+
+void TfrmFunc::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !windowHandle()) return QWidget::mousePressEvent(event);
+  const Qt::Edges edges = EdgesAt(event->position().toPoint(), size());
+  if (edges) windowHandle()->startSystemResize(edges);
+  else windowHandle()->startSystemMove();
+  event->accept();
+}
+
+void TfrmFunc::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) return btnHelpClick();
+  QWidget::keyPressEvent(event);
+}
+
+void TfrmFunc::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  QPainter painter(this);
+  qDrawWinPanel(&painter, rect(), palette(), false);
+}

@@ -1,0 +1,3 @@
+#pragma once
+// The category of an entry that was given none.
+inline constexpr const char* kOtherCategory = "Другие";
