@@ -123,9 +123,9 @@ Extended Rotate(Extended x, Extended n, bool left) {
   RequireIntegers(x, n);
   const auto bits = static_cast<std::uint32_t>(static_cast<std::uint64_t>(IntegerView(x)));
   const unsigned count = static_cast<unsigned>(static_cast<std::uint64_t>(IntegerView(n)) & 31u);
-  std::uint32_t rotated = bits;
-  if (count != 0)
-    rotated = left ? (bits << count) | (bits >> (32 - count)) : (bits >> count) | (bits << (32 - count));
+  if (count == 0) return static_cast<std::int32_t>(bits);
+  const std::uint32_t rotated = left ? (bits << count) | (bits >> (32 - count))
+                                     : (bits >> count) | (bits << (32 - count));
   return static_cast<std::int32_t>(rotated);
 }
 

@@ -21,7 +21,8 @@ std::vector<std::string> SplitFields(std::string_view text, char separator) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = text.find(separator, start);
-    fields.emplace_back(text.substr(start, end == std::string_view::npos ? text.npos : end - start));
+    const std::size_t length = end == std::string_view::npos ? text.npos : end - start;
+    fields.emplace_back(text.substr(start, length));
     if (end == std::string_view::npos) break;
     start = end + 1;
   }

@@ -6,6 +6,7 @@
 
 #include "engine/expansion.h"
 #include "engine/zqerrors.h"
+#include "evalrows.h"
 
 namespace {
 
@@ -72,7 +73,8 @@ TEST(ExtractField, EqualsThePiecesBetweenSeparators) {
         }
       }
       for (int n = -1; n <= length + 1; ++n) {
-        const std::string expected = (n >= 0 && n < static_cast<int>(pieces.size())) ? pieces[n] : "";
+        const bool exists = n >= 0 && n < static_cast<int>(pieces.size());
+        const std::string expected = exists ? pieces[static_cast<std::size_t>(n)] : "";
         ASSERT_EQ(ExtractField(text, n, ','), expected) << text << " #" << n;
       }
     }
@@ -226,6 +228,86 @@ TEST(ExpandUserFunctions, RunawayExpansionFailsWithRecursionMessage) {
       EXPECT_STREQ(e.what(), "Слишком глубокая рекурсия пользовательских функций");
     }
   }
+}
+
+}  // namespace
+
+
+namespace {
+
+TZQParser ParserWithSqHyp() {
+  TZQParser parser = ReportingParser();
+  parser.UserFunctions.Append("SQ=X|X*X");
+  parser.UserFunctions.Append("HYP=A,B|SQRT(A^2+B^2)");
+  return parser;
+}
+
+TEST(UserFunctionsEvaluated, Values) {
+  TZQParser parser = ParserWithSqHyp();
+  ExpectRows(parser, {
+      {"SQ(3)+1", 10},
+      {"HYP(3,4)", 5},
+      {"SQ(-3)", 9},
+      {"SQ(SQ(2))", 16},
+      {"2*SQ(1+1)", 8},
+      {"sq(3)", 9},
+      {"Sq (3)", 9},
+      {"SQ(1,2)", 1},
+      {"-SQ(2)", -4},
+      Fails("HYP(3)", strid::SyntaxError),
+      Fails("SQ", strid::SyntaxError),
+      Fails("SQ(", strid::MissingBracket),
+  });
+}
+
+TEST(UserFunctionsEvaluated, ConstantsFillTheGaps) {
+  TZQParser parser = ParserWithSqHyp();
+  parser.UserConstants.Append("B=4");
+  parser.UserConstants.Append("SQ=7");
+  ExpectRows(parser, {
+      {"HYP(3)", 5},  // the missing parameter is read as the constant B
+      {"SQ", 7},
+      {"SQ(2)+SQ", 11},
+  });
+}
+
+TEST(UserFunctionsEvaluated, SeparatorPairs) {
+  TZQParser parser = ParserWithSqHyp();
+  parser.DecimalSeparator = ',';
+  parser.ArgumentSeparator = ';';
+  parser.UserFunctions.Append("HALF=X|X*0,5");
+  parser.UserFunctions.Append("HALF2=X|X*0.5");
+  ExpectRows(parser, {
+      {"HYP(3;4)", 5},
+      {"SQ(1,5)", 2.25L},
+      {"HALF2(4)", 2},
+      Fails("HALF(4)", strid::MissingBracket),  // the body is used untranslated
+  });
+}
+
+TEST(UserFunctionsEvaluated, MendedCases) {
+  TZQParser parser = ReportingParser();
+  parser.UserConstants.Append("A=1");
+  parser.UserConstants.Append("B=2");
+  parser.UserFunctions.Append("DIFF=A,B|A-B");
+  parser.UserFunctions.Append("OR1=X|X|1");
+  ExpectRows(parser, {
+      {"DIFF(B,A)", 1},
+      {"DIFF(A,B)", -1},
+      {"OR1(4)", 5},
+  });
+}
+
+TEST(UserFunctionsEvaluated, RecursionIsReported) {
+  TZQParser parser = ReportingParser();
+  parser.UserFunctions.Append("F=X|G(X)+1");
+  parser.UserFunctions.Append("G=X|F(X)");
+  ExpectRows(parser, {
+      Fails("F(1)", strid::RecursionTooDeep),
+      Fails("2*G(0)", strid::RecursionTooDeep),
+  });
+  // Nothing is left behind for the next evaluation.
+  ExpectRows(parser, {{"1+1", 2}});
 }
 
 }  // namespace
