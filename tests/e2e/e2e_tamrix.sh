@@ -1,0 +1,174 @@
+#!/usr/bin/env bash
+# End-to-end run of the real calculator on an X display with a window
+# manager and a notification area (icewm): type an expression, read the
+# result back through the copy button and the clipboard, store it, close,
+# check the files written; then toggle the window with the global hot key.
+#
+# Usage: e2e_tamrix.sh PATH/TO/tamrix   (under xvfb-run; exit 77 = skipped)
+set -uo pipefail
+
+TAMRIX=${1:?usage: e2e_tamrix.sh PATH/TO/tamrix}
+for tool in xdotool xclip xprop xwininfo icewm; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
+
+work=$(mktemp -d)
+data="$work/data"
+mkdir -p "$data" "$work/icewm"
+app_pid=""
+wm_pid=""
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- windows"; xwininfo -root -tree 2>/dev/null | grep -i tamrix
+  for f in "$data"/Tamrix.ini "$data"/Tamrix.his "$work"/tamrix.log; do
+    [ -f "$f" ] && { echo "--- $f"; tr -d '\r' < "$f"; }
+  done
+  exit 1
+}
+
+# Runs "$@" every 100 ms until it succeeds, for at most $1 seconds.
+wait_until() {
+  local seconds=$1; shift
+  local tries=$((seconds * 10))
+  while ((tries-- > 0)); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# --- the desktop: a window manager with its tray, with no user settings.
+ICEWM_PRIVCFG="$work/icewm" icewm >/dev/null 2>&1 &
+wm_pid=$!
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_until 15 wm_ready || fail "the window manager did not start"
+sleep 1  # let the task bar and its tray take their selections
+
+# --- the program.
+start_tamrix() {
+  "$TAMRIX" --dir "$data/" >>"$work/tamrix.log" 2>&1 &
+  app_pid=$!
+  main_window() {
+    wid=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Tamrix$' 2>/dev/null | head -1)
+    [ -n "$wid" ]
+  }
+  wait_until 15 main_window || fail "the main window did not appear"
+  activate
+}
+
+activate() {
+  xdotool windowactivate --sync "$wid" >/dev/null 2>&1
+  sleep 0.3
+}
+
+window_width() {
+  local WIDTH=0
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  echo "$WIDTH"
+}
+
+# Clicks the 24-pixel button whose top-left corner is at (x, y) in the window.
+click() {
+  xdotool mousemove --window "$wid" $(($1 + 12)) $(($2 + 12)) click 1
+  sleep 0.2
+}
+click_copy() { click 66 2; }
+click_store() { click $(($(window_width) - 26)) 32; }
+click_close() { click $(($(window_width) - 26)) 2; }
+
+# Presses the copy button until the clipboard holds the expected text.
+expect_result() {
+  local want=$1 got=""
+  copied() {
+    click_copy
+    got=$(xclip -o -selection clipboard 2>/dev/null)
+    [ "$got" = "$want" ]
+  }
+  wait_until 5 copied || fail "result: expected '$want', clipboard has '$got'"
+}
+
+stop_tamrix() {
+  click_close
+  exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+  wait_until 10 exited || fail "the program did not end after the close button"
+  wait "$app_pid"
+  local status=$?
+  app_pid=""
+  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+map_state() { xwininfo -id "$wid" 2>/dev/null | awk '/Map State:/ {print $3}'; }
+minimised() {
+  [ "$(map_state)" != IsViewable ] || xprop -id "$wid" _NET_WM_STATE 2>/dev/null | grep -q HIDDEN
+}
+shown() { ! minimised; }
+
+ini_value() {  # section key
+  tr -d '\r' < "$data/Tamrix.ini" | awk -F= -v s="[$1]" -v k="$2" \
+    '$0 == s {in_s = 1; next} /^\[/ {in_s = 0} in_s && $1 == k {print substr($0, length(k) + 2); exit}'
+}
+
+# --- first run: typing, copying, storing, closing.
+# General decimal format in the first field, so the clipboard text is plain.
+printf '[Main]\r\nOutStr1=2\r\nLeft=100\r\nTop=100\r\n' > "$data/Tamrix.ini"
+printf '1+1\r\nsqrt(16)\r\n' > "$data/Tamrix.his"
+
+start_tamrix
+xdotool type --delay 40 '2+3*4'
+expect_result 14
+xdotool type --delay 40 '/0'
+expect_result 'Деление на нуль'
+xdotool key BackSpace BackSpace
+expect_result 14
+click_store
+stop_tamrix
+echo "ok: typed, copied and closed"
+
+[ -f "$data/Tamrix.ini" ] || fail "Tamrix.ini was not written"
+[ "$(ini_value Main Expression)" = '2+3*4' ] || fail "Expression not saved"
+[ "$(ini_value Main OutStr1)" = 2 ] || fail "OutStr1 not kept"
+[ "$(ini_value Main VK_Code)" = 123 ] || fail "VK_Code not written"
+[ "$(ini_value Main fsModifiers)" = 2 ] || fail "fsModifiers not written"
+[ "$(ini_value Main ErrorOn)" = 1 ] || fail "ErrorOn not written"
+[ "$(ini_value Parser NDigit)" = 18 ] || fail "NDigit not written"
+[ "$(ini_value Parser DecimalSeparator)" = . ] || fail "DecimalSeparator not written"
+history=$(tr -d '\r' < "$data/Tamrix.his" | paste -sd '|')
+[ "$history" = '2+3*4|1+1|sqrt(16)' ] || fail "history is '$history'"
+grep -q $'\r$' "$data/Tamrix.his" || fail "history lines do not end in CR LF"
+echo "ok: Tamrix.ini and Tamrix.his written"
+
+# --- second run: the expression comes back; the hot key puts the window
+# into the notification area and brings it back.
+start_tamrix
+expect_result 14
+xdotool key ctrl+F12
+wait_until 5 minimised || fail "the hot key did not minimise the active window"
+sleep 0.5
+xdotool key ctrl+F12
+wait_until 5 shown || fail "the hot key did not bring the window back from the tray"
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$wid" ]; }
+wait_until 5 active || fail "the window came back but is not active"
+echo "ok: hot key with the tray"
+stop_tamrix
+
+# --- third run, without the tray: an ordinary minimise, and back.
+sed -i 's/^InTray=1/InTray=0/' "$data/Tamrix.ini"
+[ "$(ini_value Main InTray)" = 0 ] || fail "could not switch InTray off"
+start_tamrix
+xdotool key ctrl+F12
+wait_until 5 minimised || fail "the hot key did not minimise the window (no tray)"
+sleep 0.5
+xdotool key ctrl+F12
+wait_until 5 shown || fail "the hot key did not restore the minimised window"
+echo "ok: hot key without the tray"
+stop_tamrix
+echo "PASS"
