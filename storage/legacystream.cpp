@@ -34,8 +34,10 @@ class TLegacyReader {
     if (depth > kMaxLegacyDepth || !ReadU32(limit, type) || type != kRowChunk || !ReadU32(limit, size)) {
       return false;
     }
-    if (size > limit - m_pos) return false;
-    const std::size_t rowEnd = m_pos + size;
+    // A row that runs past its bounds (a cut-off file) is corrupt, but what
+    // it holds up to there is still read.
+    const bool truncated = size > limit - m_pos;
+    const std::size_t rowEnd = truncated ? limit : m_pos + size;
     while (m_pos < rowEnd) {
       std::uint32_t subType = 0;
       std::uint32_t subSize = 0;
@@ -54,7 +56,7 @@ class TLegacyReader {
         m_pos = bodyEnd;
       }
     }
-    return m_pos == rowEnd;
+    return !truncated && m_pos == rowEnd;
   }
 
  private:
