@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "engine/checkedops.h"
+#include "engine/fpguard.h"
 #include "engine/functable.h"
 #include "engine/integerview.h"
 #include "engine/zqerrors.h"
@@ -26,8 +27,16 @@ constexpr Extended kExpUnderflowsBelow = -65536.0L;
 // 1755! is the first factorial beyond the extended range.
 constexpr int kFirstOverflowingFactorial = 1755;
 
-// The result of an operation that may fault, tested at once.
+// The result of an x87 operation that may fault, tested at once.
 Extended Checked(Extended value) { return checked::Done(value); }
+
+// The result of a library function, which may raise its faults in either
+// floating-point unit: every flag is tested.
+Extended CheckedCall(Extended value) {
+  asm volatile("" : "+m"(value) : : "memory");
+  CheckFpFaults();
+  return value;
+}
 
 // X truncated toward zero to a 64-bit integer. The x87 cannot convert a
 // value of magnitude 2^63 or more: that is an invalid operation.
@@ -54,28 +63,28 @@ Extended AngleOfResult(Extended r, bool radians) {
 // has sine and cosine 0.
 bool BeyondReduction(Extended angle) { return !(std::fabs(angle) < kTwoPow63); }
 
-Extended Sine(Extended angle) { return BeyondReduction(angle) ? 0 : Checked(std::sin(angle)); }
-Extended Cosine(Extended angle) { return BeyondReduction(angle) ? 0 : Checked(std::cos(angle)); }
+Extended Sine(Extended angle) { return BeyondReduction(angle) ? 0 : CheckedCall(std::sin(angle)); }
+Extended Cosine(Extended angle) { return BeyondReduction(angle) ? 0 : CheckedCall(std::cos(angle)); }
 
 Extended Tangent(Extended angle) {
   if (Cosine(angle) == 0) throw EZQParserError(strid::BadFunctionArg);
-  return Checked(std::tan(angle));
+  return CheckedCall(std::tan(angle));
 }
 
 // sqrt(1 - x^2), the other leg for ARCSIN and ARCCOS; |x| <= 1 here.
 Extended Complement(Extended x) {
   const Extended square = Checked(x * x);
-  return Checked(std::sqrt(Checked(1 - square)));
+  return CheckedCall(std::sqrt(Checked(1 - square)));
 }
 
 Extended ArcSin(Extended x) {
   if (std::fabs(x) > 1) throw EZQParserError(strid::BadFunctionArg);
-  return Checked(std::atan2(x, Complement(x)));
+  return CheckedCall(std::atan2(x, Complement(x)));
 }
 
 Extended ArcCos(Extended x) {
   if (std::fabs(x) > 1) throw EZQParserError(strid::BadFunctionArg);
-  return Checked(std::atan2(Complement(x), x));
+  return CheckedCall(std::atan2(Complement(x), x));
 }
 
 // e^X as 2^(X log2 e): a result beyond the range overflows, a tiny one
@@ -83,12 +92,12 @@ Extended ArcCos(Extended x) {
 Extended Exponential(Extended x) {
   if (x < kExpUnderflowsBelow) return 0;
   const Extended power = Checked(x * std::numbers::log2e_v<Extended>);
-  return Checked(exp2l(power));
+  return CheckedCall(exp2l(power));
 }
 
 Extended Log2(Extended x) {
   if (!(x > 0)) throw EZQParserError(strid::LogBelowZero);
-  return Checked(std::log2(x));
+  return CheckedCall(std::log2(x));
 }
 
 Extended Factorial(Extended x) {
@@ -139,7 +148,7 @@ Extended ComputeFunction(int index, const Extended* args, bool angleRadians) {
     case kTan: return Tangent(AngleOfArgument(x, angleRadians));
     case kArcSin: return AngleOfResult(ArcSin(x), angleRadians);
     case kArcCos: return AngleOfResult(ArcCos(x), angleRadians);
-    case kArcTan: return AngleOfResult(Checked(std::atan2(x, 1.0L)), angleRadians);
+    case kArcTan: return AngleOfResult(CheckedCall(std::atan2(x, 1.0L)), angleRadians);
     case kExp: return Exponential(x);
     case kLog2: return Log2(x);
     case kLn: return Checked(Log2(x) * std::numbers::ln2_v<Extended>);
@@ -147,7 +156,7 @@ Extended ComputeFunction(int index, const Extended* args, bool angleRadians) {
     case kSqr: return Checked(x * x);
     case kSqrt:
       if (x < 0) throw EZQParserError(strid::RootBelowZero);
-      return Checked(std::sqrt(x));
+      return CheckedCall(std::sqrt(x));
     case kFact: return Factorial(x);
     case kAbs: return std::fabs(x);
     case kFrac: return Checked(x - std::trunc(x));

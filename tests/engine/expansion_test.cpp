@@ -136,6 +136,9 @@ TEST(ExpandUserFunctions, RecognisedInsideLongerNames) {
   CheckExpansions({
       {{"N=X|X+1"}, "SIGN(2)", "SIG((2)+1)"},
       {kSqHyp, "ASQ(2)", "A((2)*(2))"},
+      {kSqHyp, "QSQ(2)", "Q((2)*(2))"},             // the run QSQ holds no name, SQ does
+      {kSqHyp, "SQSQ(2)", "SQ((2)*(2))"},
+      {{"F(=X|X"}, "F((1))", "((1)))"},              // a name holding "(" itself
       {{"F=X|AX+X"}, "F(2)", "(A(2)+(2))"},            // parameter at the end of a longer name
       {{"F=X|EXP(X)+X1"}, "F(5)", "(EXP((5))+X1)"},    // not before a non-terminator
       {{"F=X|X^X%X&X<X>X\\X|X/X-X"}, "F(1)", "((1)^(1)%(1)&(1)<(1)>(1)\\(1)|(1)/(1)-(1))"},
