@@ -41,6 +41,7 @@ Extended PowerOfTen(int k) {
 
 Extended Scale(std::uint64_t mantissa, std::int64_t exponent10) {
   const Extended m = static_cast<Extended>(mantissa);
+  if (exponent10 == 0) return m;
   if (exponent10 > kMaxPowerOfTen) throw EZQArithmeticError(strid::Overflow);
   if (exponent10 >= 0) return checked::Mul(m, PowerOfTen(static_cast<int>(exponent10)));
   std::int64_t k = -exponent10;
@@ -116,9 +117,33 @@ std::size_t SkipBlanks(std::string_view t, std::size_t i) {
   while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
   return i;
 }
+
+// The common literal: digits with at most one point, no sign, no exponent,
+// at most 19 digits in all. Its value is one exact integer, divided by an
+// exact power of ten when it has a fraction.
+bool ReadPlainDecimal(std::string_view text, char alternatePoint, Extended& value) {
+  if (text.empty() || text.size() > static_cast<std::size_t>(kMaxDigits) + 1) return false;
+  std::uint64_t mantissa = 0;
+  int digits = 0;
+  int fractionDigits = -1;  // -1: no point seen
+  for (const char c : text) {
+    if (IsDigit(c) && ++digits <= kMaxDigits) {
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+      if (fractionDigits >= 0) ++fractionDigits;
+    } else if ((c == '.' || c == alternatePoint) && fractionDigits < 0) {
+      fractionDigits = 0;
+    } else {
+      return false;
+    }
+  }
+  value = static_cast<Extended>(mantissa);
+  if (fractionDigits > 0) value = checked::Div(value, PowerOfTen(fractionDigits));
+  return true;
+}
 }  // namespace
 
 bool ReadDecimalLiteral(std::string_view text, char alternatePoint, Extended& value) {
+  if (ReadPlainDecimal(text, alternatePoint, value)) return true;
   if (text.empty() || text == "+" || text == "-") return false;
   TDecimalParts parts;
   if (ReadParts(text, 0, alternatePoint, parts) != text.size()) return false;

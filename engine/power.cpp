@@ -28,7 +28,7 @@ Extended Power(Extended base, Extended e) {
     const Extended result = PowerBySquaring(base, static_cast<std::uint32_t>(magnitude));
     return e < 0 ? checked::Div(1, result) : result;
   }
-  const Extended logBase = checked::Done(std::log(base));
+  const Extended logBase = checked::DoneInLibrary(std::log(base));
   const Extended exponent = checked::Mul(e, logBase);
-  return checked::Done(std::exp(exponent));
+  return checked::DoneInLibrary(std::exp(exponent));
 }

@@ -6,37 +6,41 @@
 #include "engine/zqerrors.h"
 
 void PrepareWorkingText(std::string_view input, bool commaDecimal, std::string& text) {
-  text.clear();
-  text.reserve(input.size() + 2);
+  // Written through a pointer into a buffer of the largest size needed (a
+  // leading "0", every character, the end mark), then cut to length.
+  text.resize(input.size() + 2);
+  char* out = text.data();
+  char* const first = out;
   std::int64_t nesting = 0;
   for (const char raw : input) {
+    if (static_cast<unsigned char>(raw) <= 32) continue;
     if (raw == '(') ++nesting;
     else if (raw == ')') --nesting;
-    if (static_cast<unsigned char>(raw) <= 32) continue;
     char c = charclass::UpperAscii(raw);
     if (commaDecimal) {
       if (c == ',') c = '.';
       else if (c == ';') c = ',';
     }
-    if (text.empty() && (c == '+' || c == '-')) text.push_back('0');
-    text.push_back(c);
+    if (out == first && (c == '+' || c == '-')) *out++ = '0';
+    *out++ = c;
   }
   if (nesting != 0) throw EZQParserError(strid::MissingBracket);
-  text.push_back('\0');
+  *out++ = '\0';
+  text.resize(static_cast<std::size_t>(out - first));
 }
 
 void InsertZeroAfterOpenParen(std::string& text, std::string& scratch) {
-  auto signFollows = [&](std::size_t i) {
-    return i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');
+  auto signAfterParen = [&](std::size_t i) {
+    return text[i] == '(' && i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');
   };
-  std::size_t first = 0;
-  while (first < text.size() && !(text[first] == '(' && signFollows(first))) ++first;
-  if (first == text.size()) return;  // the usual case: nothing to insert
+  std::size_t first = text.find('(');
+  while (first != std::string::npos && !signAfterParen(first)) first = text.find('(', first + 1);
+  if (first == std::string::npos) return;  // the usual case: nothing to insert
 
   scratch.assign(text, 0, first);
   for (std::size_t i = first; i < text.size(); ++i) {
     scratch.push_back(text[i]);
-    if (text[i] == '(' && signFollows(i)) scratch.push_back('0');
+    if (signAfterParen(i)) scratch.push_back('0');
   }
   text.swap(scratch);
 }

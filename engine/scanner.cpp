@@ -16,7 +16,7 @@ namespace {
 enum class TSuffix { None, Binary, Octal, Hexadecimal };
 
 bool IsNumberStart(char c, char decimalSeparator) {
-  return c == '+' || c == '-' || charclass::DigitValue(c, 16) >= 0 || c == decimalSeparator;
+  return c == '+' || c == '-' || charclass::IsHexDigit(c) || c == decimalSeparator;
 }
 
 // A character that can stand in some readable literal. Once any other one
@@ -24,8 +24,7 @@ bool IsNumberStart(char c, char decimalSeparator) {
 // instead of running on to the next terminator (which keeps deeply nested
 // input linear).
 bool CanBeInLiteral(char c, char decimalSeparator) {
-  return charclass::DigitValue(c, 16) >= 0 || c == '.' || c == decimalSeparator || c == '+' ||
-         c == '-';
+  return charclass::IsHexDigit(c) || c == '.' || c == decimalSeparator || c == '+' || c == '-';
 }
 
 // Digits of the base only, accumulated in 64 bits; bits moved out at the top

@@ -2,10 +2,9 @@
 
 #include <exception>
 
-#include "engine/arithmeticmode.h"
 #include "engine/charclass.h"
+#include "engine/evaluationfpscope.h"
 #include "engine/expansion.h"
-#include "engine/fpguard.h"
 #include "engine/functable.h"
 #include "engine/preparation.h"
 #include "engine/zqerrors.h"
@@ -25,8 +24,7 @@ std::string MessageOf(std::exception_ptr failure) {
 }  // namespace
 
 Extended TZQParser::Run(std::string_view text, bool commaDecimal) {
-  const TArithmeticModeScope mode;
-  const TFpEnvironmentScope environment;
+  const TEvaluationFpScope arithmetic;
   PrepareWorkingText(text, commaDecimal, m_text);
   if (UserFunctions.Count() > 0) ExpandUserFunctions(m_text, UserFunctions);
   InsertZeroAfterOpenParen(m_text, m_scratch);
