@@ -9,11 +9,19 @@ using u128 = unsigned __int128;
 
 constexpr std::uint64_t kTen17 = 100000000000000000ULL;
 constexpr std::uint64_t kTen18 = 1000000000000000000ULL;
-// Up to 5^27 a power of five fits in 64 bits, which bounds the integer path.
+// Up to 5^27 a power of five fits in 64 bits, up to 5^55 in 128 bits; these
+// bound the integer path.
 constexpr int kMaxPow5 = 27;
+constexpr int kMaxWidePow5 = 55;
 
 constexpr std::uint64_t Pow5(int n) {
   std::uint64_t p = 1;
+  for (int i = 0; i < n; ++i) p *= 5;
+  return p;
+}
+
+constexpr u128 WidePow5(int n) {
+  u128 p = 1;
   for (int i = 0; i < n; ++i) p *= 5;
   return p;
 }
@@ -42,10 +50,39 @@ void StoreDigits(std::uint64_t q, int point, TDecimalDigits& out) {
 // Floor of (mantissa * 2^exponent * 10^scale) and how the dropped fraction
 // compares with one half (-1 below, 0 exactly, +1 above). False when the
 // quantities leave 128 bits.
+// Small magnitudes (about 1E-38 to 1E-10): mantissa * 5^scale takes up to
+// 192 bits, of which the quotient needs the top 128 after a right shift of
+// at least 64.
+bool SmallScaledQuotient(std::uint64_t mantissa, int scale, int shift, std::uint64_t& quotient,
+                         int& half) {
+  if (scale > kMaxWidePow5 || shift > -64) return false;
+  const u128 power = WidePow5(scale);
+  const u128 low = static_cast<u128>(mantissa) * static_cast<std::uint64_t>(power);
+  const u128 high = static_cast<u128>(mantissa) * static_cast<std::uint64_t>(power >> 64);
+  const auto bottom = static_cast<std::uint64_t>(low);  // the product's lowest 64 bits
+  const u128 top = high + (low >> 64);                  // the product >> 64, below 2^128
+  const int right = -shift - 64;
+  if (right >= 128) return false;
+  u128 q = top;
+  if (right == 0) {
+    const std::uint64_t halfUnit = std::uint64_t{1} << 63;
+    half = bottom < halfUnit ? -1 : bottom == halfUnit ? 0 : 1;
+  } else {
+    q = top >> right;
+    const u128 rest = top - (q << right);
+    const u128 halfUnit = static_cast<u128>(1) << (right - 1);
+    half = rest < halfUnit ? -1 : rest > halfUnit ? 1 : bottom != 0 ? 1 : 0;
+  }
+  if (q >> 64) return false;
+  quotient = static_cast<std::uint64_t>(q);
+  return true;
+}
+
 bool ScaledQuotient(std::uint64_t mantissa, int exponent, int scale, std::uint64_t& quotient,
                     int& half) {
-  if (scale > kMaxPow5 || scale < -kMaxPow5) return false;
   const int shift = exponent + scale;  // the power of two left after 10^scale = 2^scale 5^scale
+  if (scale > kMaxPow5) return SmallScaledQuotient(mantissa, scale, shift, quotient, half);
+  if (scale < -kMaxPow5) return false;
   if (scale >= 0) {
     const u128 product = static_cast<u128>(mantissa) * Pow5(scale);
     if (shift >= 0) {

@@ -17,7 +17,7 @@ inline constexpr int kMaxDigits = 18;
 TDecimalDigits DigitsOf(std::uint64_t mantissa, int exponent);
 
 // The two ways DigitsOf works, exposed so tests can hold them against each
-// other. The integer one covers magnitudes of about 1E-10 to 1E45 and
+// other. The integer one covers magnitudes of about 1E-38 to 1E45 and
 // answers false outside; the printf one takes any finite canonical value.
 bool DigitsByIntegers(std::uint64_t mantissa, int exponent, TDecimalDigits& out);
 TDecimalDigits DigitsByPrintf(long double magnitude);

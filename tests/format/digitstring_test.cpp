@@ -55,6 +55,8 @@ TEST(DigitString, EighteenSignificantDigits) {
       {LDBL_MAX, "118973149535723177", 4933},
       {LDBL_TRUE_MIN, "36451995318824746", -4950},
       {1e-10L, "1", -9},
+      {1e-30L, "1", -29},
+      {1e-38L, "1", -37},
       {1e45L, "1", 46},
   };
   for (const auto& row : rows) {
@@ -71,7 +73,7 @@ TEST(DigitString, IntegerPathAgreesWithPrintf) {
   int compared = 0;
   for (int i = 0; i < 200000; ++i) {
     const std::uint64_t mantissa = random() | (std::uint64_t{1} << 63);
-    const int exponent = static_cast<int>(random() % 220) - 63 - 70;  // about 1E-21 .. 1E47
+    const int exponent = static_cast<int>(random() % 300) - 63 - 150;  // about 1E-45 .. 1E47
     TDecimalDigits fast;
     if (!DigitsByIntegers(mantissa, exponent, fast)) continue;
     ++compared;
