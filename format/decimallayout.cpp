@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "format/textbuffer.h"
 
 namespace {
 // A minus sign only for a negative value of which some digit survived.
@@ -63,8 +62,8 @@ std::string GeneralText(bool negative, TDecimalDigits digits, int p, char separa
   return text.Str();
 }
 
-std::string FixedPointText(bool negative, TDecimalDigits digits, int p, int d, char separator,
-                           bool& usedExponent) {
+bool PutFixedPointText(TTextBuffer& text, bool negative, TDecimalDigits digits, int p, int d,
+                       char separator) {
   // At most P significant digits and at most D after the point. A cut left
   // of the first digit (X + D < 0) leaves a zero: its first dropped digit is
   // a leading 0.
@@ -74,12 +73,10 @@ std::string FixedPointText(bool negative, TDecimalDigits digits, int p, int d, c
   } else {
     CutDigits(digits, keep);
   }
-  TTextBuffer text;
   PutSign(text, negative, digits);
-  usedExponent = digits.count > 0 && digits.point > p;
-  if (usedExponent) {
+  if (digits.count > 0 && digits.point > p) {
     PutExponentLayout(text, digits, separator);
-    return text.Str();
+    return true;
   }
   PutIntegerPart(text, digits);
   if (d > 0) {
@@ -90,5 +87,5 @@ std::string FixedPointText(bool negative, TDecimalDigits digits, int p, int d, c
       text.Put(digits.digit[i]);
     text.Repeat('0', d - written);
   }
-  return text.Str();
+  return false;
 }

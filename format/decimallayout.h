@@ -5,6 +5,7 @@
 #include <string>
 
 #include "format/decimaldigits.h"
+#include "format/textbuffer.h"
 
 // Code 1: d.ddd...E+x with exactly P digits.
 std::string ScientificText(bool negative, TDecimalDigits digits, int p, char separator);
@@ -12,8 +13,8 @@ std::string ScientificText(bool negative, TDecimalDigits digits, int p, char sep
 // Code 2: fixed layout, or d.dddEx when X > P or X < -3.
 std::string GeneralText(bool negative, TDecimalDigits digits, int p, char separator);
 
-// The engineering formats' text: exactly D decimals; when the integer part
-// would need more than P digits the general exponent layout is used and
-// usedExponent is set.
-std::string FixedPointText(bool negative, TDecimalDigits digits, int p, int d, char separator,
-                           bool& usedExponent);
+// The engineering formats' text, appended to text: exactly D decimals; when
+// the integer part would need more than P digits the general exponent layout
+// is used instead and the answer is true.
+bool PutFixedPointText(TTextBuffer& text, bool negative, TDecimalDigits digits, int p, int d,
+                       char separator);

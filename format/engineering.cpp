@@ -19,17 +19,12 @@ constexpr long double kPowersOfTen[] = {
     1e12L,  1e13L,  1e14L,  1e15L,  1e16L,  1e17L,  1e18L};
 constexpr int kMaxPower = kMinPower + static_cast<int>(sizeof kPowersOfTen / sizeof *kPowersOfTen) - 1;
 
-std::string FixedPointOf(const TFloatParts& parts, const TFormatParams& params, bool& usedExponent) {
-  return FixedPointText(parts.negative, DigitsOf(parts.mantissa, parts.exponent), params.p,
-                        params.d, params.separator, usedExponent);
-}
 }  // namespace
 
 std::string EngineeringText(long double value, int exponent, const TFormatParams& params) {
   const TFloatParts parts = DecomposeExtended(value);
   if (parts.kind == TFloatKind::Infinite || parts.kind == TFloatKind::NotANumber)
     return SpecialValueText(parts);
-  bool usedExponent = false;
   if (exponent >= kMinPower && exponent <= kMaxPower) {
     const long double power = kPowersOfTen[exponent - kMinPower];
     const long double magnitude = CanonicalMagnitude(parts);
@@ -37,18 +32,22 @@ std::string EngineeringText(long double value, int exponent, const TFormatParams
     // integer digits anyway; not dividing keeps the overflow flag clear.
     if (power >= 1.0L || magnitude <= LDBL_MAX * power * 0.5L) {
       const TFloatParts scaled = DecomposeExtended(magnitude / power);
-      const std::string text = FixedPointText(parts.negative, DigitsOf(scaled.mantissa, scaled.exponent),
-                                              params.p, params.d, params.separator, usedExponent);
-      if (!usedExponent) {
-        if (exponent == 0) return text;
-        TTextBuffer suffix;
-        suffix.Put('E');
-        suffix.PutInteger(exponent);
-        return text + suffix.Str();
+      TTextBuffer text;
+      if (!PutFixedPointText(text, parts.negative, DigitsOf(scaled.mantissa, scaled.exponent),
+                             params.p, params.d, params.separator)) {
+        if (exponent != 0) {
+          text.Put('E');
+          text.PutInteger(exponent);
+        }
+        return text.Str();
       }
     }
   }
-  return FixedPointOf(parts, params, usedExponent);
+  // The scaled value needs more than P integer digits: the unscaled text.
+  TTextBuffer text;
+  PutFixedPointText(text, parts.negative, DigitsOf(parts.mantissa, parts.exponent), params.p,
+                    params.d, params.separator);
+  return text.Str();
 }
 
 std::string FormatEngineering(long double value, int exponent, const TFormatSettings& settings) noexcept {
