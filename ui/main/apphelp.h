@@ -1,0 +1,3 @@
+#pragma once
+// The application's help file: a bare name that the help viewer resolves.
+inline constexpr char kAppHelpFile[] = "Tamrix.hlp";

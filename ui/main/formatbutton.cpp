@@ -1,0 +1,8 @@
+#include "ui/main/formatbutton.h"
+
+#include "format/zqformat.h"
+
+void TFormatButton::SetCode(int code) {
+  Tag = code;
+  setText(QString::fromUtf8(FormatCaption(code)));
+}

@@ -1,0 +1,199 @@
+// Construction of the main window: the controls in their designed places.
+#include "ui/main/frmmain.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+
+#include "format/formatmenu.h"
+#include "platform/hotkey.h"
+#include "ui/main/formatbutton.h"
+#include "platform/glyphs.h"
+#include "ui/main/mainfonts.h"
+#include "ui/widgets/anchors.h"
+#include "ui/widgets/zqStdCtrls.h"
+
+namespace {
+
+// Width of the sizing border around the client area.
+constexpr int kBorder = 4;
+
+template <class T>
+T* Make(QWidget* parent, const char* name, QRect geometry) {
+  auto* w = new T(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  w->setGeometry(geometry);
+  return w;
+}
+
+QToolButton* MakeButton(QWidget* parent, const char* name, int left, int top, const QString& hint,
+                        const char* glyph = nullptr) {
+  auto* b = Make<QToolButton>(parent, name, QRect(left, top, 24, 24));
+  b->setAutoRaise(true);
+  b->setFocusPolicy(Qt::NoFocus);
+  b->setToolTip(hint);
+  b->setIconSize(QSize(16, 16));
+  if (glyph) b->setIcon(Glyph(glyph));
+  return b;
+}
+
+QLineEdit* MakeOutput(QWidget* parent, const char* name, QRect geometry) {
+  auto* e = Make<QLineEdit>(parent, name, geometry);
+  e->setReadOnly(true);
+  e->setFrame(false);
+  return e;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(TMainServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_services(std::move(services)) {
+  if (!m_services.TrayAvailable) m_services.TrayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QStringLiteral("Tamrix"));
+  setFont(WindowFont());
+  setMouseTracking(true);
+  setMinimumWidth(320);
+  m_anchors = new TAnchors(this);
+  BuildControls();
+  BuildFormatMenu();
+  BuildSysMenu();
+  BuildTray();
+  ConnectControls();
+  FormCreate();
+}
+
+TfrmMain::~TfrmMain() {
+  qApp->removeEventFilter(this);
+  // The destruction of the window releases the hot key.
+  if (m_services.HotKey) m_services.HotKey->Unregister();
+}
+
+void TfrmMain::BuildControls() {
+  // Client area of the design, 392 x 163, inside the sizing border.
+  resize(392 + 2 * kBorder, 163 + 2 * kBorder);
+  m_client = Make<QWidget>(this, "ClientArea", QRect(kBorder, kBorder, 392, 163));
+  m_client->setMouseTracking(true);
+  m_anchors->Add(m_client, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight | TAnchors::akBottom);
+
+  // Panel2 lies behind Panel1 and slides out below it.
+  Panel2 = Make<QFrame>(m_client, "Panel2", QRect(0, 96, 392, 65));
+  Panel1 = Make<QFrame>(m_client, "Panel1", QRect(0, 0, 392, 94));
+  Panel1->setAutoFillBackground(true);
+  Panel2->setAutoFillBackground(true);
+  m_anchors->Add(Panel1, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
+  m_anchors->Add(Panel2, TAnchors::akLeft | TAnchors::akRight | TAnchors::akBottom);
+
+  btnSys = MakeButton(Panel1, "btnSys", 2, 2, QStringLiteral("Системное меню"), "SYSMENU");
+  btnOnTop = MakeButton(Panel1, "btnOnTop", 34, 2, {}, "ONTOPOFF");
+  btnCopy = MakeButton(Panel1, "btnCopy", 66, 2, QStringLiteral("Копировать результат\nв буфер обмена"), "COPY");
+  btnPaste = MakeButton(Panel1, "btnPaste", 92, 2, QStringLiteral("Вставить в выражение"), "PASTE");
+  btnFunc = MakeButton(Panel1, "btnFunc", 124, 2, QStringLiteral("Функции и константы (F5)"), "FUNC");
+  btnOptions = MakeButton(Panel1, "btnOptions", 150, 2, QStringLiteral("Настройки (F7)"), "OPTIONS");
+  btnAngle = MakeButton(Panel1, "btnAngle", 176, 2, QStringLiteral("Градусы/Радианы"));
+  btnError = MakeButton(Panel1, "btnError", 202, 2, {}, "ERRORON");
+  btnRollUp = MakeButton(Panel1, "btnRollUp", 234, 2, {}, "DROPOUT");
+  btnHelp = MakeButton(Panel1, "btnHelp", 314, 2, QStringLiteral("Справка"), "HELP");
+  btnMinimize = MakeButton(Panel1, "btnMinimize", 340, 2, QStringLiteral("Свернуть"));
+  btnClose = MakeButton(Panel1, "btnClose", 366, 2, QStringLiteral("Закрыть"), "CLOSE");
+  for (QToolButton* b : {btnHelp, btnMinimize, btnClose}) m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
+
+  // The Symbol typeface's "p" is pi on Windows only; the Greek letter itself
+  // shows the same on every desktop.
+  QFont angleFont = font();
+  angleFont.setPixelSize(19);
+  btnAngle->setFont(angleFont);
+  QFont bold = font();
+  bold.setBold(true);
+  btnMinimize->setFont(bold);
+  btnMinimize->setText(QStringLiteral("_"));
+
+  cbInput = Make<TzqComboBox>(Panel1, "cbInput", QRect(2, 32, 363, 24));
+  btnStore = MakeButton(Panel1, "btnStore", 366, 32, QStringLiteral("Запомнить выражение"), "STORE");
+  edOutput = MakeOutput(Panel1, "edOutput", QRect(2, 64, 362, 24));
+  btnNFormat = Make<TFormatButton>(Panel1, "btnNFormat", QRect(366, 64, 24, 24));
+  edOutput2 = MakeOutput(Panel2, "edOutput2", QRect(2, 6, 362, 24));
+  btnNFormat2 = Make<TFormatButton>(Panel2, "btnNFormat2", QRect(366, 6, 24, 24));
+  edOutput3 = MakeOutput(Panel2, "edOutput3", QRect(2, 38, 362, 24));
+  btnNFormat3 = Make<TFormatButton>(Panel2, "btnNFormat3", QRect(366, 38, 24, 24));
+  for (QWidget* w : {static_cast<QWidget*>(cbInput), static_cast<QWidget*>(edOutput),
+                     static_cast<QWidget*>(edOutput2), static_cast<QWidget*>(edOutput3)})
+    m_anchors->Add(w, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
+  m_anchors->Add(btnStore, TAnchors::akTop | TAnchors::akRight);
+  for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3}) {
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(QStringLiteral("Формат результата"));
+    m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
+  }
+  btnNFormat->SetCode(kDefaultOutputCode1);
+  btnNFormat2->SetCode(kDefaultOutputCode2);
+  btnNFormat3->SetCode(kDefaultOutputCode3);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(10);
+  setFocusProxy(cbInput);
+  cbInput->setFocus();
+}
+
+void TfrmMain::BuildFormatMenu() {
+  FormatMenu = new QMenu(this);
+  FormatMenu->setObjectName(QStringLiteral("FormatMenu"));
+  auto* top = new QActionGroup(FormatMenu);
+  auto* scales = new QActionGroup(FormatMenu);
+  QMenu* engineering = FormatMenu->addMenu(QString::fromUtf8(FormatMenuCaption(kEngineeringTopIndex)));
+  engineering->setObjectName(QStringLiteral("miEngineering"));
+  engineering->menuAction()->setCheckable(true);
+  engineering->menuAction()->setData(kEngineeringTopIndex);
+  top->addAction(engineering->menuAction());
+  for (int i = 0; i < kEngineeringScaleCount; ++i) {
+    QAction* a = engineering->addAction(QString::fromUtf8(EngineeringScaleCaption(i)));
+    a->setCheckable(true);
+    a->setData(i);
+    scales->addAction(a);
+    connect(a, &QAction::triggered, this, [this, a] { N1Click(a); });
+  }
+  for (int i = 1; i < kFormatMenuTopCount; ++i) {
+    QAction* a = FormatMenu->addAction(QString::fromUtf8(FormatMenuCaption(i)));
+    a->setCheckable(true);
+    a->setData(i);
+    top->addAction(a);
+    connect(a, &QAction::triggered, this, [this, a] { N1Click(a); });
+  }
+}
+
+void TfrmMain::BuildSysMenu() {
+  SysMenu = new QMenu(this);
+  SysMenu->setObjectName(QStringLiteral("SysMenu"));
+  const std::pair<const char*, int> items[] = {{"Восстановить", syscmd::Restore},
+                                               {"Переместить", syscmd::Move},
+                                               {"Свернуть", syscmd::Minimize},
+                                               {"Закрыть", syscmd::Close}};
+  for (const auto& [caption, command] : items) SysMenu->addAction(QString::fromUtf8(caption))->setData(command);
+  connect(SysMenu, &QMenu::aboutToShow, this, [this] {
+    for (QAction* a : SysMenu->actions())
+      if (a->data().toInt() == syscmd::Restore) a->setEnabled(isMinimized() || isMaximized());
+  });
+  connect(SysMenu, &QMenu::triggered, this, [this](QAction* a) {
+    if (int command = a->data().toInt()) SysCommand(command);
+  });
+}
+
+void TfrmMain::BuildTray() {
+  TrayMenu = new QMenu(this);
+  TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
+  miOpen = TrayMenu->addAction(QStringLiteral("Активизировать"));
+  miOpen->setObjectName(QStringLiteral("miOpen"));
+  miClose = TrayMenu->addAction(QStringLiteral("Закрыть"));
+  miClose->setObjectName(QStringLiteral("miClose"));
+  TrayIcon = new QSystemTrayIcon(Glyph("MAINICON"), this);
+  TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
+  TrayIcon->setToolTip(QStringLiteral("Tamrix"));
+  TrayIcon->setContextMenu(TrayMenu);
+}

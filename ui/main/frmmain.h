@@ -1,0 +1,179 @@
+#pragma once
+// TfrmMain: the calculator window. Every change of the input line evaluates
+// the whole expression at once and shows the value in three output fields,
+// each in its own numeral format. The window has no caption bar, can stay on
+// top, slides its lower panel out and back, hides into the notification area
+// and answers the global hot key.
+#include <QPoint>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "engine/zqparser.h"
+#include "storage/profilefile.h"
+#include "ui/main/mainservices.h"
+
+class QAction;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QSystemTrayIcon;
+class QTimer;
+class QToolButton;
+class TAnchors;
+class TFormatButton;
+class TzqComboBox;
+
+// Commands of the window menu (the Windows system-command numbers, so the
+// about entry keeps its customary 1025).
+namespace syscmd {
+inline constexpr int Restore = 0xF120;
+inline constexpr int Move = 0xF010;
+inline constexpr int Minimize = 0xF020;
+inline constexpr int Close = 0xF060;
+inline constexpr int About = 1025;
+}  // namespace syscmd
+
+class TfrmMain : public QWidget {
+  Q_OBJECT
+ public:
+  // Reads the settings and the history of services.ProgramDir (FormCreate).
+  explicit TfrmMain(TMainServices services, QWidget* parent = nullptr);
+  ~TfrmMain() override;
+
+  // Controls, under the names their objectName carries too.
+  QFrame* Panel1 = nullptr;
+  QFrame* Panel2 = nullptr;
+  QToolButton* btnSys = nullptr;
+  QToolButton* btnOnTop = nullptr;
+  QToolButton* btnCopy = nullptr;
+  QToolButton* btnPaste = nullptr;
+  QToolButton* btnFunc = nullptr;
+  QToolButton* btnOptions = nullptr;
+  QToolButton* btnAngle = nullptr;
+  QToolButton* btnError = nullptr;
+  QToolButton* btnRollUp = nullptr;
+  QToolButton* btnHelp = nullptr;
+  QToolButton* btnMinimize = nullptr;
+  QToolButton* btnClose = nullptr;
+  TzqComboBox* cbInput = nullptr;
+  QToolButton* btnStore = nullptr;
+  QLineEdit* edOutput = nullptr;
+  QLineEdit* edOutput2 = nullptr;
+  QLineEdit* edOutput3 = nullptr;
+  TFormatButton* btnNFormat = nullptr;
+  TFormatButton* btnNFormat2 = nullptr;
+  TFormatButton* btnNFormat3 = nullptr;
+  QMenu* FormatMenu = nullptr;
+  QMenu* SysMenu = nullptr;
+  QSystemTrayIcon* TrayIcon = nullptr;
+  QMenu* TrayMenu = nullptr;
+  QAction* miOpen = nullptr;
+  QAction* miClose = nullptr;
+  QTimer* Timer1 = nullptr;
+
+  // State shared with the other windows.
+  TZQParser Parser;
+  std::unique_ptr<TProfileFile> Settings;  // "Tamrix.ini" in ProgramDir
+  std::string ProgramDir;
+  bool CloseQuery = false;
+  bool ExprMem = false;
+  bool DropOut = false;
+  bool OnTop = false;
+  bool InTray = true;
+  std::int32_t NExpres = 10;
+  std::uint16_t VK_Code = 123;  // F12
+  std::uint16_t fsModifiers = 2;  // Control
+  int CollapsedHeight = 0;
+  int ExpandedHeight = 0;
+  TFormatButton* FormatTarget = nullptr;
+
+  // The global hot key (the settings dialog registers a new combination here).
+  THotKeyService& HotKey() { return *m_services.HotKey; }
+
+  // Windows that come with later parts of the program plug in here; until
+  // then their buttons and keys do nothing.
+  std::function<void()> ShowAbout;    // window menu "О программе..." (1025)
+  std::function<bool()> ShowOptions;  // btnOptions, F7: true when ended with OK and applied
+  std::function<void()> ShowFunc;     // btnFunc, F5: the catalogue, not modal
+
+  // Font of the input line and the three output fields.
+  QFont OutputFont() const;
+  void ApplyOutputFont(const QFont& font);
+
+  // The evaluation cycle and the handlers that start it.
+  void cbInputChange();
+  void FormActivate();
+  void btnAngleClick();
+  void btnErrorClick();
+  void btnStoreClick();
+  void btnCopyClick();
+  void btnPasteClick();
+  void btnFuncClick();
+  void btnOptionsClick();
+  void btnNFormatClick(QObject* sender);
+  void N1Click(QObject* sender);
+  void btnCloseClick();
+  void btnMinimizeClick();
+  void AppActivate();
+  void AppDeactivate();
+
+  // Window behaviours.
+  void btnSysClick();
+  void SysCommand(int command);
+  void AddAboutItem();
+  void AppMinimize();
+  void AppRestore();
+  void TrayIconClick();
+  void miOpenClick();
+  void miCloseClick();
+  void WMHotKey();
+  void btnOnTopClick();
+  void btnRollUpClick();
+  void Timer1Timer();  // grow step of the lower panel
+  void Timer2Timer();  // shrink step
+  void btnHelpClick();
+  void ArrangeControls();
+
+ signals:
+  // The window was closed for good (history and settings written).
+  void Closed();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildFormatMenu();
+  void BuildSysMenu();
+  void BuildTray();
+  void ConnectControls();
+  void FormCreate();
+  bool FormCloseQuery();
+  bool FormClose();
+  void FormKeyDown(QKeyEvent* event);
+  void FormMouseDown(QMouseEvent* event);
+  void ApplyHeightLock();
+  void SetOutputs(const QString& text);
+  void StartKeyboardMove();
+  void EndKeyboardMove(bool keep);
+  bool TrayAvailable() const;
+
+  TMainServices m_services;
+  TAnchors* m_anchors = nullptr;
+  QWidget* m_client = nullptr;
+  bool m_timerGrows = true;
+  bool m_wasMinimized = false;
+  bool m_moving = false;
+  QPoint m_moveOrigin;
+  QPoint m_moveStart;
+};

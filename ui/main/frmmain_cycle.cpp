@@ -1,0 +1,190 @@
+// The evaluation cycle of the main window and the handlers around it: the
+// toggles, the history, the clipboard, the format menu and the keys.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+
+#include "format/formatmenu.h"
+#include "format/zqformat.h"
+#include "platform/helpviewer.h"
+#include "platform/hotkey.h"
+#include "ui/main/formatbutton.h"
+#include "ui/main/frmmain.h"
+#include "platform/glyphs.h"
+#include "ui/widgets/zqStdCtrls.h"
+
+void TfrmMain::ConnectControls() {
+  // Only the user's edits start the cycle (typing, deleting, pasting,
+  // cutting, choosing a history entry); text the program sets does not.
+  connect(cbInput->lineEdit(), &QLineEdit::textEdited, this, [this] { cbInputChange(); });
+  connect(cbInput, &QComboBox::textActivated, this, [this] { cbInputChange(); });
+  connect(btnAngle, &QToolButton::clicked, this, [this] { btnAngleClick(); });
+  connect(btnError, &QToolButton::clicked, this, [this] { btnErrorClick(); });
+  connect(btnStore, &QToolButton::clicked, this, [this] { btnStoreClick(); });
+  connect(btnCopy, &QToolButton::clicked, this, [this] { btnCopyClick(); });
+  connect(btnPaste, &QToolButton::clicked, this, [this] { btnPasteClick(); });
+  connect(btnFunc, &QToolButton::clicked, this, [this] { btnFuncClick(); });
+  connect(btnOptions, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
+  connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
+  connect(btnMinimize, &QToolButton::clicked, this, [this] { btnMinimizeClick(); });
+  connect(btnSys, &QToolButton::clicked, this, [this] { btnSysClick(); });
+  connect(btnOnTop, &QToolButton::clicked, this, [this] { btnOnTopClick(); });
+  connect(btnRollUp, &QToolButton::clicked, this, [this] { btnRollUpClick(); });
+  connect(btnHelp, &QToolButton::clicked, this, [this] { btnHelpClick(); });
+  for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3})
+    connect(b, &QToolButton::clicked, this, [this, b] { btnNFormatClick(b); });
+  connect(Timer1, &QTimer::timeout, this, [this] { m_timerGrows ? Timer1Timer() : Timer2Timer(); });
+  connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger) TrayIconClick();
+  });
+  connect(miOpen, &QAction::triggered, this, [this] { miOpenClick(); });
+  connect(miClose, &QAction::triggered, this, [this] { miCloseClick(); });
+  if (m_services.HotKey) connect(m_services.HotKey, &THotKeyService::activated, this, [this] { WMHotKey(); });
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    state == Qt::ApplicationActive ? AppActivate() : AppDeactivate();
+  });
+  // The window sees every key before its controls do.
+  qApp->installEventFilter(this);
+}
+
+void TfrmMain::SetOutputs(const QString& text) {
+  edOutput->setText(text);
+  edOutput2->setText(text);
+  edOutput3->setText(text);
+}
+
+void TfrmMain::cbInputChange() {
+  const QString input = cbInput->currentText();
+  if (input.isEmpty()) {
+    SetOutputs({});
+    return;
+  }
+  try {
+    Extended value = 0;
+    std::string errorText;
+    if (!Parser.Evaluate(input.toStdString(), value, errorText)) {
+      // With error texts switched off a failure gives no value either, so
+      // the fields are left empty rather than showing an undefined number.
+      SetOutputs(QString::fromStdString(errorText));
+      return;
+    }
+    const TFormatSettings settings{Parser.NDigit, Parser.DecimalSeparator, Parser.ErrorOn};
+    edOutput->setText(QString::fromStdString(FormatValue(value, btnNFormat->Tag, settings)));
+    edOutput2->setText(QString::fromStdString(FormatValue(value, btnNFormat2->Tag, settings)));
+    edOutput3->setText(QString::fromStdString(FormatValue(value, btnNFormat3->Tag, settings)));
+  } catch (...) {
+    // Nothing may escape into the event loop while the user types; the
+    // fields not yet written keep their text.
+  }
+}
+
+void TfrmMain::FormActivate() { cbInputChange(); }
+
+void TfrmMain::btnAngleClick() {
+  Parser.Angle = !Parser.Angle;
+  btnAngle->setText(Parser.Angle ? QStringLiteral("π") : QStringLiteral("°"));
+  cbInputChange();
+}
+
+void TfrmMain::btnErrorClick() {
+  Parser.ErrorOn = !Parser.ErrorOn;
+  btnError->setIcon(Glyph(Parser.ErrorOn ? "ERRORON" : "ERROROFF"));
+  btnError->setToolTip(Parser.ErrorOn ? QStringLiteral("Сообщения об ошибках/Откл")
+                                      : QStringLiteral("Сообщения об ошибках/Вкл"));
+}
+
+void TfrmMain::btnStoreClick() {
+  // Inserting into an empty list would make the new entry current and
+  // rewrite the input text; the text stays as it is.
+  const QString text = cbInput->currentText();
+  cbInput->insertItem(0, text);
+  cbInput->setEditText(text);
+}
+
+void TfrmMain::btnCopyClick() {
+  edOutput->selectAll();
+  edOutput->copy();
+  edOutput->deselect();
+}
+
+void TfrmMain::btnPasteClick() { cbInput->lineEdit()->paste(); }
+
+void TfrmMain::btnFuncClick() {
+  if (ShowFunc) ShowFunc();
+}
+
+void TfrmMain::btnOptionsClick() {
+  if (ShowOptions && ShowOptions()) ArrangeControls();
+}
+
+void TfrmMain::btnNFormatClick(QObject* sender) {
+  auto* button = qobject_cast<TFormatButton*>(sender);
+  if (!button || (button != btnNFormat && button != btnNFormat2 && button != btnNFormat3)) return;
+  const QPoint at = button->mapToGlobal(QPoint(button->height(), 0));
+  const TFormatMenuMarks marks = MarksForCode(button->Tag);
+  for (QAction* a : FormatMenu->actions()) {
+    const int index = a->data().toInt();
+    a->setChecked(index == marks.topIndex);
+    if (QMenu* scales = a->menu())
+      for (QAction* s : scales->actions()) s->setChecked(s->data().toInt() == marks.scaleIndex);
+  }
+  FormatTarget = button;
+  FormatMenu->popup(at);
+}
+
+void TfrmMain::N1Click(QObject* sender) {
+  auto* item = qobject_cast<QAction*>(sender);
+  if (!item || !FormatTarget) return;
+  item->setChecked(true);
+  const int index = item->data().toInt();
+  if (item->parent() != FormatMenu) {  // an item of the engineering submenu
+    FormatTarget->SetCode(CodeOfScaleItem(index));
+    if (auto* submenu = qobject_cast<QMenu*>(item->parent())) submenu->menuAction()->setChecked(true);
+  } else {
+    FormatTarget->SetCode(CodeOfTopItem(index));
+  }
+  cbInputChange();
+}
+
+void TfrmMain::btnCloseClick() { close(); }
+
+void TfrmMain::AppActivate() {
+  for (QWidget* w : {static_cast<QWidget*>(cbInput), static_cast<QWidget*>(edOutput),
+                     static_cast<QWidget*>(edOutput2), static_cast<QWidget*>(edOutput3)})
+    w->setEnabled(true);
+  cbInput->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TfrmMain::AppDeactivate() {
+  for (QWidget* w : {static_cast<QWidget*>(cbInput), static_cast<QWidget*>(edOutput),
+                     static_cast<QWidget*>(edOutput2), static_cast<QWidget*>(edOutput3)})
+    w->setEnabled(false);
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+  // A key event travels from the focus widget up to its parents and passes
+  // the application's filters at each step; only its first stop counts.
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() && !m_moving) {
+    auto* w = static_cast<QWidget*>(watched);
+    QWidget* focus = QApplication::focusWidget();
+    if (w->window() == this && (w == focus || (!focus && w == this)))
+      FormKeyDown(static_cast<QKeyEvent*>(event));
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::FormKeyDown(QKeyEvent* event) {
+  // Whatever modifiers are held; the key then goes on to the focused control.
+  switch (event->key()) {
+    case Qt::Key_F1: btnHelpClick(); break;
+    case Qt::Key_F5: btnFuncClick(); break;
+    case Qt::Key_F7: btnOptionsClick(); break;
+    case Qt::Key_Escape: cbInput->setEditText({}); break;  // no evaluation: the fields keep their text
+    default: break;
+  }
+}

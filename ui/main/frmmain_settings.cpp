@@ -1,0 +1,142 @@
+// Start-up and closing of the main window: the settings and the history are
+// read once when the window is created and written back when it closes.
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QSystemTrayIcon>
+#include <exception>
+
+#include "platform/hotkey.h"
+#include "platform/messageboxes.h"
+#include "storage/historyfile.h"
+#include "storage/mainsettings.h"
+#include "storage/profilefile.h"
+#include "ui/main/formatbutton.h"
+#include "ui/main/frmmain.h"
+#include "ui/main/mainfonts.h"
+#include "ui/widgets/zqStdCtrls.h"
+
+namespace {
+std::string HistoryPath(const std::string& dir) { return dir + "Tamrix.his"; }
+}  // namespace
+
+QFont TfrmMain::OutputFont() const { return edOutput->font(); }
+
+void TfrmMain::ApplyOutputFont(const QFont& font) {
+  // The fields follow the font's height, as self-sizing edit fields do; the
+  // window's heights follow the fields.
+  const int fieldHeight = FieldHeight(font);
+  for (QWidget* w : {static_cast<QWidget*>(cbInput), static_cast<QWidget*>(edOutput),
+                     static_cast<QWidget*>(edOutput2), static_cast<QWidget*>(edOutput3)}) {
+    w->setFont(font);
+    w->resize(w->width(), fieldHeight);
+  }
+  ArrangeControls();
+}
+
+void TfrmMain::FormCreate() {
+  ProgramDir = m_services.ProgramDir;
+  if (!ProgramDir.empty() && ProgramDir.back() != '/') ProgramDir += '/';
+  Settings = std::make_unique<TProfileFile>(ProgramDir + "Tamrix.ini");
+  const TMainSettings s = ReadMainSettings(*Settings);
+
+  ApplyOutputFont(FieldFont(QString::fromStdString(s.FontName), s.FontSize, s.FontBold, s.FontItalic));
+  move(s.Left, s.Top);
+  resize(s.Width, height());
+  ExprMem = s.ExprMem;
+  InTray = s.InTray;
+  CloseQuery = s.CloseQuery;
+  // Each toggle is set to the opposite and clicked once, so that its button
+  // shows the restored state.
+  OnTop = !s.OnTop;
+  btnOnTopClick();
+  DropOut = !s.DropOut;
+  btnRollUpClick();
+  Parser.ErrorOn = !s.ErrorOn;
+  btnErrorClick();
+  Parser.Angle = !s.Angle;
+  btnAngleClick();
+  Parser.DecimalSeparator = s.DecimalSeparator;
+  Parser.ArgumentSeparator = s.ArgumentSeparator;
+  cbInput->setEditText(ExprMem ? QString() : QString::fromStdString(s.Expression));
+  Parser.NDigit = s.NDigit;
+  NExpres = s.NExpres;
+  VK_Code = s.VK_Code;
+  fsModifiers = s.fsModifiers;
+  btnNFormat->SetCode(s.OutStr1);
+  btnNFormat2->SetCode(s.OutStr2);
+  btnNFormat3->SetCode(s.OutStr3);
+  // A combination taken by another program simply has no effect.
+  HotKey().Register(fsModifiers, VK_Code);
+
+  try {
+    const QString text = cbInput->currentText();
+    for (const std::string& entry : ReadHistory(HistoryPath(ProgramDir)))
+      cbInput->addItem(QString::fromStdString(entry));
+    cbInput->setEditText(text);  // adding to an empty list made its first entry current
+  } catch (const std::exception& e) {
+    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
+    return;
+  }
+  if (!cbInput->currentText().isEmpty()) cbInputChange();
+}
+
+bool TfrmMain::FormCloseQuery() {
+  return !CloseQuery || MessageBoxes().Confirm(this, QStringLiteral("Закрыть Tamrix"));
+}
+
+bool TfrmMain::FormClose() {
+  const QString expression = cbInput->currentText();
+  while (NExpres >= 0 && cbInput->count() > NExpres) cbInput->removeItem(cbInput->count() - 1);
+  if (NExpres < 0) cbInput->clear();
+  cbInput->setEditText(expression);  // removing the current entry would have replaced it
+
+  std::vector<std::string> history;
+  for (int i = 0; i < cbInput->count(); ++i) history.push_back(cbInput->itemText(i).toStdString());
+
+  TMainSettings s;
+  s.Left = x();
+  s.Top = y();
+  s.Width = width();
+  s.ExprMem = ExprMem;
+  s.OnTop = OnTop;
+  s.DropOut = DropOut;
+  s.InTray = InTray;
+  s.CloseQuery = CloseQuery;
+  s.ErrorOn = Parser.ErrorOn;
+  s.Angle = Parser.Angle;
+  s.NExpres = NExpres;
+  s.Expression = expression.toStdString();
+  const QFont font = OutputFont();
+  s.FontName = FieldFontName(font).toStdString();
+  s.FontSize = font.pointSize();
+  s.FontBold = font.bold();
+  s.FontItalic = font.italic();
+  s.NDigit = Parser.NDigit;
+  s.DecimalSeparator = Parser.DecimalSeparator;
+  s.ArgumentSeparator = Parser.ArgumentSeparator;
+  s.VK_Code = VK_Code;
+  s.fsModifiers = fsModifiers;
+  s.OutStr1 = btnNFormat->Tag;
+  s.OutStr2 = btnNFormat2->Tag;
+  s.OutStr3 = btnNFormat3->Tag;
+  try {
+    WriteHistory(HistoryPath(ProgramDir), history, NExpres);
+    WriteMainSettings(*Settings, s);
+  } catch (const std::exception& e) {
+    // The window stays open; the next close request tries the whole closing again.
+    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
+    return false;
+  }
+  return true;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+  EndKeyboardMove(true);
+  if (!FormCloseQuery() || !FormClose()) {
+    event->ignore();
+    return;
+  }
+  TrayIcon->hide();
+  event->accept();
+  emit Closed();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// What the main window needs from outside itself, handed in by the program
+// entry (the real desktop services) or by a test (fakes).
+#include <functional>
+#include <string>
+
+class THotKeyService;
+
+struct TMainServices {
+  // The data folder, ending with a path delimiter: "Tamrix.ini" and
+  // "Tamrix.his" live there.
+  std::string ProgramDir;
+  // The global hot key; must outlive the window.
+  THotKeyService* HotKey = nullptr;
+  // Whether the desktop shows a notification area. Where it has none,
+  // minimising never hides the program into it, so it stays reachable.
+  std::function<bool()> TrayAvailable;
+};
