@@ -18,7 +18,6 @@ constexpr long double kPowersOfTen[] = {
     1e2L,   1e3L,   1e4L,   1e5L,   1e6L,   1e7L,   1e8L,   1e9L,   1e10L,  1e11L,
     1e12L,  1e13L,  1e14L,  1e15L,  1e16L,  1e17L,  1e18L};
 constexpr int kMaxPower = kMinPower + static_cast<int>(sizeof kPowersOfTen / sizeof *kPowersOfTen) - 1;
-
 }  // namespace
 
 std::string EngineeringText(long double value, int exponent, const TFormatParams& params) {
