@@ -91,8 +91,13 @@ constexpr std::string_view kBom = "\xEF\xBB\xBF";
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view bytes) {
+  std::size_t size = 0;
+  for (char ch : bytes) {
+    const char32_t c = ByteToCodePoint(static_cast<unsigned char>(ch));
+    size += c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+  }
   std::string out;
-  out.reserve(bytes.size());
+  out.reserve(size);
   for (char ch : bytes) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(ch)));
   return out;
 }

@@ -66,19 +66,22 @@ bool NextProfileLine(std::string_view text, std::size_t& pos, TProfileLine& line
 }
 
 TProfileDocument TProfileDocument::FromFileBytes(std::string_view bytes) {
-  const std::string decoded = DecodeFileText(bytes);
   TProfileDocument doc;
-  doc.m_text.reserve(decoded.size());
-  for (std::size_t i = 0; i < decoded.size(); ++i) {
-    const char c = decoded[i];
+  doc.m_text = DecodeFileText(bytes);
+  // Line ends become "\n" and NULs go, in place: the text can be large.
+  std::string& t = doc.m_text;
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
     if (c == '\0') continue;
     if (c == '\r') {
-      doc.m_text += '\n';
-      if (i + 1 < decoded.size() && decoded[i + 1] == '\n') ++i;
+      t[out++] = '\n';
+      if (i + 1 < t.size() && t[i + 1] == '\n') ++i;
       continue;
     }
-    doc.m_text += c;
+    t[out++] = c;
   }
+  t.resize(out);
   return doc;
 }
 
