@@ -50,6 +50,7 @@ bool TZQParser::Evaluate(std::string_view expression, Extended& value, std::stri
 bool TZQParser::EvaluateToText(std::string_view expression, std::string& text) {
   try {
     const Extended value = Run(expression, DecimalSeparator == ',');
+    const TEvaluationFpScope arithmetic;  // the text must not depend on the caller's rounding
     text = FormatGeneral(value, NDigit, DecimalSeparator);
     return true;
   } catch (...) {
