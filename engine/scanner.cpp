@@ -110,7 +110,11 @@ bool TZQParser::ScanNumber(Extended& value) {
 bool TZQParser::FindUserConstant(Extended& value) {
   if (!IsNameStart(Ch(m_pos))) return false;
   const std::string_view text(m_text);
+  const char first = charclass::UpperAscii(Ch(m_pos));
   for (int i = 0; i < UserConstants.Count(); ++i) {
+    // Most lines differ in the first letter; only the others need their name cut out.
+    const std::string& line = UserConstants.Line(i);
+    if (line.empty() || charclass::UpperAscii(line[0]) != first) continue;
     const std::string_view name = UserConstants.Name(i);
     if (!NameAt(text, m_pos, name) || !IsOperandTerminator(Ch(m_pos + name.size()))) continue;
     value = ReadConstantValue(UserConstants.ValueAt(i), DecimalSeparator);
