@@ -1,0 +1,119 @@
+#include "cli/commandline.h"
+
+#include <filesystem>
+#include <istream>
+#include <ostream>
+#include <string_view>
+#include <system_error>
+
+#include "cli/evaluationcycle.h"
+#include "storage/datafolder.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: tamrix [--dir DIR] --eval EXPRESSION\n"
+    "       tamrix [--dir DIR] --eval -\n"
+    "Evaluates each expression as the calculator window does and prints its\n"
+    "three output fields, separated by a TAB, one line per expression.\n"
+    "\n"
+    "  --eval EXPRESSION  evaluate EXPRESSION (may be given more than once)\n"
+    "  --eval -           evaluate each line of standard input\n"
+    "  --dir DIR          read the settings, user constants and user functions\n"
+    "                     from DIR instead of the program's data folder\n"
+    "  --help             show this text\n"
+    "\n"
+    "Without --eval or --help the calculator window opens.\n"
+    "Exit status: 0 every evaluation succeeded, 1 one failed, 2 bad usage.\n";
+
+// The value of an option given as "--name VALUE" or "--name=VALUE".
+bool OptionValue(std::string_view name, int argc, char** argv, int& i, std::optional<std::string>& value,
+                 std::string& error) {
+  const std::string_view arg = argv[i];
+  if (arg == name) {
+    if (i + 1 >= argc) {
+      error = "option " + std::string(name) + " needs a value";
+      return true;
+    }
+    value = argv[++i];
+    return true;
+  }
+  if (arg.size() > name.size() && arg.substr(0, name.size()) == name && arg[name.size()] == '=') {
+    value = std::string(arg.substr(name.size() + 1));
+    return true;
+  }
+  return false;
+}
+
+void PrintOutputs(const TOutputTexts& texts, std::ostream& out) {
+  out << texts.Fields[0] << '\t' << texts.Fields[1] << '\t' << texts.Fields[2] << '\n';
+}
+
+}  // namespace
+
+TCommandLine ParseCommandLine(int argc, char** argv) {
+  TCommandLine cl;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    std::optional<std::string> value;
+    std::string error;
+    if (arg == "--help" || arg == "-h") {
+      cl.Help = true;
+    } else if (OptionValue("--dir", argc, argv, i, value, error)) {
+      if (value) cl.Dir = *value;
+    } else if (OptionValue("--eval", argc, argv, i, value, error)) {
+      if (value) cl.Evals.push_back(*value);
+      else cl.Evals.push_back({});  // still asks for the command line
+    } else if (!arg.empty() && arg[0] == '-') {
+      error = "unknown option " + std::string(arg);
+    } else {
+      error = "unexpected argument " + std::string(arg);
+    }
+    if (cl.Error.empty()) cl.Error = error;
+  }
+  return cl;
+}
+
+std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
+  const TCommandLine cl = ParseCommandLine(argc, argv);
+  if (!cl.WantsCommandLine()) return std::nullopt;
+  if (!cl.Error.empty()) {
+    err << "tamrix: " << cl.Error << "\nTry 'tamrix --help'.\n";
+    return 2;
+  }
+  if (cl.Help) {
+    out << kUsage;
+    return 0;
+  }
+  std::error_code ec;
+  if (cl.Dir && !std::filesystem::is_directory(*cl.Dir, ec)) {
+    err << "tamrix: no such folder: " << *cl.Dir << "\n";
+    return 2;
+  }
+  const std::string programDir =
+      ResolveProgramDir(RunningProgramPath(argc > 0 ? argv[0] : nullptr), cl.Dir, ReadUserDirs());
+  TZQParser parser;
+  const TDataFolderContent data = LoadDataFolder(programDir, parser, TListLoadMode::ReadOnly);
+  for (const std::string& e : data.Errors) err << "tamrix: " << e << "\n";
+  const std::array<int, 3> codes = {data.Settings.OutStr1, data.Settings.OutStr2, data.Settings.OutStr3};
+
+  bool failed = false;
+  auto evaluate = [&](std::string_view expression) {
+    const TOutputTexts texts = EvaluateOutputs(parser, expression, codes);
+    failed = failed || texts.Failed;
+    PrintOutputs(texts, out);
+  };
+  for (const std::string& expression : cl.Evals) {
+    if (expression != "-") {
+      evaluate(expression);
+      continue;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      evaluate(line);
+    }
+  }
+  out.flush();
+  return failed ? 1 : 0;
+}
