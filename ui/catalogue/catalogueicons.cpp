@@ -59,27 +59,3 @@ QIcon DeleteGlyph() {
     p.drawLine(QPointF(12, 4), QPointF(4, 12));
   });
 }
-
-QIcon HelpGlyph() {
-  return Glyph([](QPainter& p) {
-    p.setPen(Stroke(QColor(0, 0, 160), 1.2));
-    p.setBrush(QColor(220, 230, 255));
-    p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
-    QFont font = p.font();
-    font.setPixelSize(10);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, "?");
-  });
-}
-
-QIcon CloseGlyph() {
-  return Glyph([](QPainter& p) {
-    p.setPen(Stroke(QColor(64, 64, 64), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(2.5, 2.5, 11, 11));
-    p.setPen(Stroke(QColor(0, 0, 0), 1.6));
-    p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 10.5));
-    p.drawLine(QPointF(10.5, 5.5), QPointF(5.5, 10.5));
-  });
-}

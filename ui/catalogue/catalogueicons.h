@@ -1,10 +1,9 @@
 #pragma once
-// The pictures of the catalogue's button strip, painted in code on a
-// 16-pixel design grid and rendered at 1x and 2x.
+// The pictures of the catalogue's own buttons, painted in code on a
+// 16-pixel design grid and rendered at 1x and 2x. Help and Close use the
+// program's common glyphs.
 #include <QIcon>
 
 QIcon AddGlyph();     // a green plus
 QIcon ChangeGlyph();  // a pencil
 QIcon DeleteGlyph();  // a red cross
-QIcon HelpGlyph();    // a question mark in a circle
-QIcon CloseGlyph();   // a door-shut cross

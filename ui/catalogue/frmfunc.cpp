@@ -11,6 +11,7 @@
 #include <qdrawutil.h>
 
 #include "engine/zqparser.h"
+#include "platform/glyphs.h"
 #include "platform/helpviewer.h"
 #include "storage/datafolder.h"
 #include "storage/profilefile.h"
@@ -74,8 +75,8 @@ void TfrmFunc::BuildControls() {
   btnAdd = MakeButton(this, "btnAdd", "Добавить", AddGlyph(), kBorder);
   btnChange = MakeButton(this, "btnChange", "Изменить", ChangeGlyph(), kBorder + kButton);
   btnDel = MakeButton(this, "btnDel", "Удалить", DeleteGlyph(), kBorder + 2 * kButton);
-  btnHelp = MakeButton(this, "btnHelp", "Справка", HelpGlyph(), kDesignWidth - kBorder - 2 * kButton);
-  btnClose = MakeButton(this, "btnClose", "Закрыть", CloseGlyph(), kDesignWidth - kBorder - kButton);
+  btnHelp = MakeButton(this, "btnHelp", "Справка", Glyph("HELP"), kDesignWidth - kBorder - 2 * kButton);
+  btnClose = MakeButton(this, "btnClose", "Закрыть", Glyph("CLOSE"), kDesignWidth - kBorder - kButton);
 
   PageControl = new QTabWidget(this);
   PageControl->setObjectName("PageControl");
