@@ -79,7 +79,14 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0;
 }
 
-bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
+bool WriteFileAtomic(const std::string& linkOrPath, std::string_view bytes) {
+  // A symbolic link stays a link: the file it points to is the one replaced.
+  std::string path = linkOrPath;
+  std::error_code linkError;
+  if (std::filesystem::is_symlink(path, linkError)) {
+    const auto target = std::filesystem::weakly_canonical(path, linkError);
+    if (!linkError) path = target.string();
+  }
   const std::filesystem::path parent = std::filesystem::path(path).parent_path();
   if (!parent.empty()) {
     std::error_code ec;

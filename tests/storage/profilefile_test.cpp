@@ -68,6 +68,15 @@ TEST(ProfileFile, BatchIsOneRewrite) {
   EXPECT_EQ(file.ReadKeys("a"), (std::vector<std::string>{"x", "z"}));
 }
 
+TEST(FileBytes, WritingThroughALinkKeepsTheLink) {
+  TTempFolder dir;
+  dir.Write("real.ini", "[A]\r\nx=1\r\n");
+  std::filesystem::create_symlink(dir.File("real.ini"), dir.File("Tamrix.ini"));
+  TProfileFile(dir.File("Tamrix.ini")).WriteInteger("A", "x", 2);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("Tamrix.ini")));
+  EXPECT_EQ(dir.Read("real.ini"), "[A]\r\nx=2\r\n");
+}
+
 TEST(FileBytes, ReadStatus) {
   TTempFolder dir;
   EXPECT_EQ(ReadFileBytes(dir.File("none")).Status, TReadStatus::Missing);
