@@ -1,11 +1,12 @@
 #include "ui/widgets/aboutbox.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "platform/glyphs.h"
 #include "ui/widgets/zqLink.h"
 
 namespace {
@@ -80,8 +81,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 void TAboutBox::FormCreate() {
-  // The program's own icon, which the program entry gives the application.
-  Image->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+  Image->setPixmap(Glyph("MAINICON").pixmap(32, 32));
 }
 
 void TAboutBox::ImageClick() { reject(); }

@@ -15,6 +15,7 @@
 #include "platform/fakehotkeyservice.h"
 #include "platform/recordinghelpviewer.h"
 #include "platform/scriptedmessageboxes.h"
+#include "engine/zqparser.h"
 #include "ui/options/frmoptions.h"
 #include "ui/options/runoptionsdialog.h"
 #include "ui/options/spinedit.h"
@@ -87,6 +88,7 @@ class TestFrmOptions : public QObject {
   void spinFieldClampsWhenLeft();
   void spinFieldArrowsStayInRange();
   void helpShowsTopicThree();
+  void mainWindowSettingsRoundTrip();
 
  private:
   // Runs the dialog as the main window does; whileOpen acts on the open
@@ -590,6 +592,69 @@ void TestFrmOptions::spinFieldArrowsStayInRange() {
 void TestFrmOptions::helpShowsTopicThree() {
   QTest::keyClick(m_dlg->cbInTray, Qt::Key_F1);
   QCOMPARE(m_help->Requests, (QList<TRecordingHelpViewer::Request>{{QStringLiteral("Tamrix.hlp"), 3}}));
+}
+
+void TestFrmOptions::mainWindowSettingsRoundTrip() {
+  bool inTray = true, exprMem = false, closeQuery = false;
+  std::int32_t nExpres = 10;
+  TZQParser parser;
+  parser.NDigit = 12;
+  parser.DecimalSeparator = ',';
+  parser.ArgumentSeparator = ';';
+  std::uint16_t modifiers = 2, key = 123;
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(13);
+  QList<QFont> applied;
+  int digitsWhenFontApplied = -1;
+  TOptionsTarget target{inTray, exprMem, closeQuery, nExpres, parser, modifiers, key,
+                        [&] { return font; },
+                        [&](const QFont& f) {
+                          applied << f;
+                          digitsWhenFontApplied = parser.NDigit;
+                        }};
+
+  // Cancel: nothing is written, not even the font.
+  QTimer::singleShot(0, m_dlg, [this] {
+    m_dlg->cbInTray->setChecked(false);
+    m_dlg->edNDigit->SetValue(3);
+    QTest::mouseClick(m_dlg->btnCancel, Qt::LeftButton);
+    if (m_dlg->isVisible()) m_dlg->done(99);
+  });
+  QVERIFY(!RunOptionsDialog(*m_dlg, target));
+  QCOMPARE(inTray, true);
+  QVERIFY(applied.isEmpty());
+  QCOMPARE(parser.NDigit, 12);
+
+  bool filledFromWindow = false;
+  QTimer::singleShot(0, m_dlg, [&] {
+    TfrmOptions& d = *m_dlg;
+    filledFromWindow = d.rgSeparatorsItem1->isChecked() && d.edNDigit->Value() == 12 &&
+                       d.edNExpression->Value() == 10 && d.cbInTray->isChecked() && d.edFont->font() == font;
+    QTest::mouseClick(d.cbInTray, Qt::LeftButton);
+    QTest::mouseClick(d.cbMemory, Qt::LeftButton);
+    QTest::mouseClick(d.cbCloseQuery, Qt::LeftButton);
+    d.edNDigit->SetValue(5);
+    d.edNExpression->SetValue(77);
+    QTest::mouseClick(d.rgSeparatorsItem0, Qt::LeftButton);
+    d.cbModifiers->setCurrentIndex(0);
+    emit d.cbModifiers->activated(0);
+    QTest::keyClick(d.edKey, Qt::Key_K);
+    QTest::mouseClick(d.btnOk, Qt::LeftButton);
+    if (d.isVisible()) d.done(99);
+  });
+  QVERIFY(RunOptionsDialog(*m_dlg, target));
+  QVERIFY(filledFromWindow);
+  QCOMPARE(inTray, false);
+  QCOMPARE(exprMem, true);
+  QCOMPARE(closeQuery, true);
+  QCOMPARE(parser.NDigit, 5);
+  QCOMPARE(nExpres, 77);
+  QCOMPARE(parser.DecimalSeparator, '.');
+  QCOMPARE(parser.ArgumentSeparator, ',');
+  QCOMPARE(modifiers, 1);
+  QCOMPARE(key, 'K');
+  QCOMPARE(applied, QList<QFont>{font});
+  QCOMPARE(digitsWhenFontApplied, 5);  // the font comes last
 }
 
 QTEST_MAIN(TestFrmOptions)

@@ -45,6 +45,7 @@ void TestAboutBox::textsAndLayout() {
   QCOMPARE(m_box->Version->text(), QStringLiteral("Версия 0.51b"));
   QCOMPARE(m_box->Version->geometry(), QRect(101, 34, 82, 16));
   QCOMPARE(m_box->Image->geometry(), QRect(16, 16, 32, 32));
+  QVERIFY(!m_box->Image->pixmap().isNull());
   QVERIFY(m_box->Copyright->text().contains(u'\n'));
   const QString mail = m_box->zqLink2->text().mid(QStringLiteral("e-mail: ").size());
   QVERIFY(m_box->zqLink2->text().startsWith(QStringLiteral("e-mail: ")));
