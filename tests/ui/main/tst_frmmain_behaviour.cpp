@@ -1,0 +1,253 @@
+// Window behaviours: layout heights, the sliding panel, the height lock,
+// always-on-top with the hot key and the window menu, minimising into the
+// notification area, the hot key's three cases, help.
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+#include "mainfixture.h"
+#include "ui/main/formatbutton.h"
+#include "ui/main/mainfonts.h"
+#include "ui/widgets/zqStdCtrls.h"
+
+namespace {
+int AboutEntries(TfrmMain& w) {
+  int n = 0;
+  for (QAction* a : w.SysMenu->actions()) n += a->data().toInt() == syscmd::About;
+  return n;
+}
+
+QAction* SysItem(TfrmMain& w, int command) {
+  for (QAction* a : w.SysMenu->actions())
+    if (a->data().toInt() == command) return a;
+  return nullptr;
+}
+}  // namespace
+
+class TestMainBehaviour : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void arrangeControlsWithTwentyFourPixelFields() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QCOMPARE(w.cbInput->height(), 24);
+    QCOMPARE(w.edOutput->height(), 24);
+    QCOMPARE(w.CollapsedHeight, 100);
+    QCOMPARE(w.ExpandedHeight, 160);
+    QCOMPARE(w.height(), 100);
+    QCOMPARE(w.minimumHeight(), 100);
+    QCOMPARE(w.maximumHeight(), 100);
+    QCOMPARE(w.Panel1->height(), 92);
+    QCOMPARE(w.Panel2->y(), 30);
+    QCOMPARE(w.Panel2->height(), 60);
+    QCOMPARE(w.edOutput->y(), 64);
+    QCOMPARE(w.edOutput3->y(), 36);
+    QCOMPARE(w.btnNFormat->y(), 64);
+    QCOMPARE(w.btnNFormat3->y(), 36);
+    w.DropOut = true;
+    w.ArrangeControls();
+    QCOMPARE(w.height(), 160);
+    QCOMPARE(w.minimumHeight(), 160);
+    QCOMPARE(w.maximumHeight(), 160);
+    QCOMPARE(w.Panel2->y(), 88);
+    // The lower panel's fields are inside the window.
+    QVERIFY(w.Panel2->mapTo(&w, w.edOutput3->geometry().bottomLeft()).y() < w.height());
+  }
+
+  void aLargerFontMakesBothHeightsGrow() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    w.ApplyOutputFont(FieldFont(QStringLiteral("DejaVu Sans"), 24, false, false));
+    const int field = w.edOutput->height();
+    QVERIFY(field > 24);
+    QCOMPARE(w.cbInput->height(), field);
+    QCOMPARE(w.CollapsedHeight, 24 + 2 * field + 28);
+    QCOMPARE(w.ExpandedHeight, w.CollapsedHeight + 2 * field + 12);
+    QCOMPARE(w.height(), w.CollapsedHeight);
+    QCOMPARE(w.btnNFormat->height(), field);
+    QCOMPARE(w.btnStore->height(), field);
+  }
+
+  void onlyTheWidthCanChangeDownTo320() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    w.resize(200, 300);
+    QCOMPARE(w.width(), 320);
+    QCOMPARE(w.height(), 100);
+    w.resize(600, 50);
+    QCOMPARE(w.width(), 600);
+    QCOMPARE(w.height(), 100);
+    // The stretching controls follow the width, the right-hand ones move with it.
+    QCOMPARE(w.btnClose->x() + w.btnClose->width(), w.Panel1->width() - 2);
+    QCOMPARE(w.edOutput->x() + w.edOutput->width(), w.btnNFormat->x() - 2);
+  }
+
+  void thePanelSlidesOutAndBackAndReversesMidWay() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QTest::mouseClick(w.btnRollUp, Qt::LeftButton);
+    QVERIFY(w.DropOut);
+    QVERIFY(w.Timer1->isActive());
+    QCOMPARE(w.Timer1->interval(), 10);
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Свернуть"));
+    QTRY_VERIFY(w.height() >= 120);
+    QVERIFY(w.height() < 160);  // still on its way
+    QCOMPARE(w.height() % 2, 0);  // 2-pixel steps from 100
+    const int reversedAt = w.height();
+    QTest::mouseClick(w.btnRollUp, Qt::LeftButton);  // reverse mid-way
+    QVERIFY(!w.DropOut);
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Развернуть"));
+    QVERIFY(w.height() >= reversedAt - 2);  // no jump
+    QTRY_VERIFY(!w.Timer1->isActive());
+    QCOMPARE(w.height(), 100);
+    QCOMPARE(w.maximumHeight(), 100);
+    QCOMPARE(w.minimumHeight(), 100);
+
+    QTest::mouseClick(w.btnRollUp, Qt::LeftButton);
+    QTRY_VERIFY(!w.Timer1->isActive());
+    QCOMPARE(w.height(), 160);
+    QCOMPARE(w.minimumHeight(), 160);
+    QCOMPARE(w.maximumHeight(), 160);
+    // Panel2 moved down with the bottom edge and shows below Panel1.
+    QVERIFY(w.Panel2->y() >= w.Panel1->height() - 4);
+  }
+
+  void alwaysOnTopKeepsTheHotKeyTheLockAndOneAboutEntry() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QCOMPARE(AboutEntries(w), 1);
+    const int before = f.hotKey.Unregistrations;
+    QTest::mouseClick(w.btnOnTop, Qt::LeftButton);
+    QVERIFY(w.OnTop);
+    QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Откл"));
+    QCOMPARE(f.hotKey.Unregistrations, before + 1);
+    QCOMPARE(*f.hotKey.Registered, (TFakeHotKeyService::Combination{2, 123}));
+    QCOMPARE(w.height(), 100);
+    QCOMPARE(w.maximumHeight(), 100);
+    QTest::mouseClick(w.btnOnTop, Qt::LeftButton);
+    QVERIFY(!w.OnTop);
+    QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Вкл"));
+    QVERIFY(f.hotKey.Registered.has_value());
+    QCOMPARE(AboutEntries(w), 1);
+    QCOMPARE(w.SysMenu->actions().last()->text(), QStringLiteral("О программе..."));
+  }
+
+  void aRefusedHotKeyIsNoObstacle() {
+    TMainFixture f;
+    f.hotKey.Refuse(2, 123);
+    TfrmMain& w = f.Show();
+    QVERIFY(!f.hotKey.Registered.has_value());
+    QVERIFY(w.isVisible());
+    QVERIFY(f.boxes.Boxes.isEmpty());
+  }
+
+  void theWindowMenuOpensAtTheButtonAndRunsItsCommands() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    int about = 0;
+    w.ShowAbout = [&] { ++about; };
+    QTest::mouseClick(w.btnSys, Qt::LeftButton);
+    QTRY_VERIFY(w.SysMenu->isVisible());
+    QCOMPARE(w.SysMenu->pos(), w.btnSys->mapToGlobal(QPoint(w.btnSys->width(), 0)));
+    QVERIFY(!SysItem(w, syscmd::Restore)->isEnabled());  // nothing to restore
+    SysItem(w, syscmd::About)->trigger();
+    w.SysMenu->hide();
+    QCOMPARE(about, 1);
+    SysItem(w, syscmd::Minimize)->trigger();
+    QTRY_VERIFY(w.isMinimized() || !w.isVisible());
+  }
+
+  void theHotKeyMinimisesIntoTheTrayAndBringsTheWindowBack() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.hotKey.Press();  // active: minimise
+    QTRY_VERIFY(w.TrayIcon->isVisible());
+    QVERIFY(!w.isVisible());  // no taskbar entry while in the tray
+    f.hotKey.Press();  // in the tray: restore
+    QVERIFY(!w.TrayIcon->isVisible());
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.isMinimized());
+  }
+
+  void withoutInTrayMinimisingKeepsTheTaskbarEntry() {
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", "[Main]\r\nInTray=0\r\n");
+    TfrmMain& w = f.Show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.hotKey.Press();
+    QTRY_VERIFY(w.isMinimized());
+    QTest::qWait(20);  // the queued tray step has had its turn
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.TrayIcon->isVisible());
+    f.hotKey.Press();  // not active: the window comes back and takes the keyboard
+    QVERIFY(!w.isMinimized());
+    QVERIFY(w.isVisible());
+  }
+
+  void whereTheDesktopHasNoTrayMinimisingStaysOrdinary() {
+    TMainFixture f;
+    f.trayAvailable = false;
+    TfrmMain& w = f.Show();
+    QVERIFY(w.InTray);
+    w.btnMinimizeClick();
+    QTRY_VERIFY(w.isMinimized());
+    QTest::qWait(20);
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.TrayIcon->isVisible());
+  }
+
+  void theTrayMenuRestoresAndClosesWithConfirmation() {
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", "[Main]\r\nCloseQuery=1\r\n");
+    TfrmMain& w = f.Show();
+    QCOMPARE(w.TrayIcon->toolTip(), QStringLiteral("Tamrix"));
+    QCOMPARE(w.TrayIcon->contextMenu(), w.TrayMenu);
+    QCOMPARE(w.miOpen->text(), QStringLiteral("Активизировать"));
+    QCOMPARE(w.miClose->text(), QStringLiteral("Закрыть"));
+    w.btnMinimizeClick();
+    QTRY_VERIFY(w.TrayIcon->isVisible());
+    f.boxes.Answers = {false};
+    w.miClose->trigger();
+    QCOMPARE(f.boxes.Texts(TScriptedMessageBoxes::Kind::Confirm).size(), 1);
+    QVERIFY(w.TrayIcon->isVisible());  // still there
+    w.TrayIconClick();
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.TrayIcon->isVisible());
+  }
+
+  void helpShowsTopicOneOfTheHelpFile() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QTest::mouseClick(w.btnHelp, Qt::LeftButton);
+    QTest::keyClick(w.cbInput->lineEdit(), Qt::Key_F1);
+    const TRecordingHelpViewer::Request expected{QStringLiteral("Tamrix.hlp"), 1};
+    QCOMPARE(f.help.Requests, (QList<TRecordingHelpViewer::Request>{expected, expected}));
+  }
+
+  void everyControlCarriesItsName() {
+    TMainFixture f;
+    TfrmMain& w = f.Create();
+    for (const char* name : {"Panel1", "Panel2", "btnSys", "btnOnTop", "btnCopy", "btnPaste", "btnFunc",
+                             "btnOptions", "btnAngle", "btnError", "btnRollUp", "btnHelp", "btnMinimize",
+                             "btnClose", "cbInput", "btnStore", "edOutput", "btnNFormat", "edOutput2",
+                             "btnNFormat2", "edOutput3", "btnNFormat3"})
+      QVERIFY2(w.findChild<QWidget*>(QString::fromLatin1(name)), name);
+    QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(w.btnCopy->toolTip(), QStringLiteral("Копировать результат\nв буфер обмена"));
+    QCOMPARE(w.btnMinimize->text(), QStringLiteral("_"));
+    QVERIFY(w.edOutput->isReadOnly() && !w.edOutput->hasFrame());
+  }
+};
+
+QTEST_MAIN(TestMainBehaviour)
+#include "tst_frmmain_behaviour.moc"

@@ -1,0 +1,223 @@
+// Start-up restores every setting and the history from the data folder;
+// closing writes them back, asks first when told to, and stays open when a
+// file cannot be written.
+#include <QDir>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+#include "mainfixture.h"
+#include "storage/historyfile.h"
+#include "storage/mainsettings.h"
+#include "ui/main/formatbutton.h"
+#include "ui/widgets/zqStdCtrls.h"
+
+namespace {
+const QByteArray kEverySetting =
+    "[Font]\r\nName=DejaVu Serif\r\nSize=14\r\nStyle=10\r\n"
+    "[Main]\r\nLeft=31\r\nTop=47\r\nWidth=455\r\nExprMem=0\r\nInTray=0\r\nCloseQuery=1\r\n"
+    "OnTop=1\r\nDropOut=1\r\nErrorOn=0\r\nAngle=1\r\nExpression=2*3\r\nNExpres=3\r\n"
+    "VK_Code=0x71\r\nfsModifiers=5\r\nOutStr1=3\r\nOutStr2=-4\r\nOutStr3=0\r\n"
+    "[Parser]\r\nDecimalSeparator=,\r\nArgumentSeparator=,\r\nNDigit=6\r\n";
+
+QStringList Items(TfrmMain& w) {
+  QStringList items;
+  for (int i = 0; i < w.cbInput->count(); ++i) items << w.cbInput->itemText(i);
+  return items;
+}
+}  // namespace
+
+class TestMainSettings : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void noFilesGiveTheDefaults() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QCOMPARE(w.pos(), QPoint(200, 200));
+    QCOMPARE(w.width(), 370);
+    QCOMPARE(w.btnNFormat->text(), QStringLiteral("Sci"));
+    QCOMPARE(w.btnNFormat2->text(), QStringLiteral("D"));
+    QCOMPARE(w.btnNFormat3->text(), QStringLiteral("O"));
+    QVERIFY(w.Parser.ErrorOn);
+    QVERIFY(!w.Parser.Angle);
+    QCOMPARE(w.btnAngle->text(), QStringLiteral("°"));
+    QVERIFY(!w.OnTop && !w.DropOut && w.InTray && !w.CloseQuery && !w.ExprMem);
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Вкл"));
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Развернуть"));
+    QCOMPARE(w.height(), w.CollapsedHeight);
+    QCOMPARE(w.Parser.NDigit, 18);
+    QCOMPARE(w.Parser.DecimalSeparator, '.');
+    QCOMPARE(w.Parser.ArgumentSeparator, ',');
+    QCOMPARE(w.NExpres, 10);
+    QVERIFY(f.hotKey.Registered.has_value());
+    QCOMPARE(*f.hotKey.Registered, (TFakeHotKeyService::Combination{2, 123}));
+    QCOMPARE(w.cbInput->currentText(), QString());
+    QCOMPARE(w.cbInput->count(), 0);
+    QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+  }
+
+  void startUpRestoresEverySettingAndTheHistory() {
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", kEverySetting);
+    f.WriteFile("Tamrix.his", "1+1\r\n\r\nsin(30)\nlast");
+    TfrmMain& w = f.Show();
+    const QFont font = w.OutputFont();
+    QCOMPARE(font.families().value(0), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(font.pointSize(), 14);
+    QVERIFY(font.bold() && !font.italic());
+    QCOMPARE(w.cbInput->font(), font);
+    QCOMPARE(w.edOutput3->font(), font);
+    QCOMPARE(w.pos(), QPoint(31, 47));
+    QCOMPARE(w.width(), 455);
+    QVERIFY(!w.InTray && w.CloseQuery && !w.ExprMem);
+    QVERIFY(w.OnTop && (w.windowFlags() & Qt::WindowStaysOnTopHint));
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Откл"));
+    QVERIFY(w.DropOut);
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Свернуть"));
+    QCOMPARE(w.height(), w.ExpandedHeight);
+    QVERIFY(!w.Parser.ErrorOn);
+    QVERIFY(w.Parser.Angle);
+    QCOMPARE(w.btnAngle->text(), QStringLiteral("π"));
+    QCOMPARE(w.Parser.DecimalSeparator, ',');
+    QCOMPARE(w.Parser.ArgumentSeparator, ';');  // equal separators
+    QCOMPARE(w.Parser.NDigit, 6);
+    QCOMPARE(w.NExpres, 3);
+    QCOMPARE(w.VK_Code, 0x71);
+    QCOMPARE(w.fsModifiers, 5);
+    QCOMPARE(*f.hotKey.Registered, (TFakeHotKeyService::Combination{5, 0x71}));
+    QCOMPARE(w.btnNFormat->Tag, 3);
+    QCOMPARE(w.btnNFormat2->Tag, -4);
+    QCOMPARE(w.btnNFormat2->text(), QStringLiteral("Fix"));
+    QCOMPARE(w.btnNFormat3->Tag, 0);
+    QCOMPARE(w.cbInput->currentText(), QStringLiteral("2*3"));
+    QCOMPARE(Items(w), (QStringList{"1+1", "", "sin(30)", "last"}));
+    // The restored expression was evaluated with the restored settings.
+    QCOMPARE(w.edOutput->text(), QStringLiteral("6h"));
+    QCOMPARE(w.edOutput2->text(), QStringLiteral("0,006000E3"));
+  }
+
+  void exprMemLeavesTheInputEmptyButStillWritesTheExpression() {
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", "[Main]\r\nExprMem=1\r\nExpression=5+5\r\n");
+    TfrmMain& w = f.Show();
+    QCOMPARE(w.cbInput->currentText(), QString());
+    QCOMPARE(w.edOutput->text(), QString());
+    w.cbInput->setEditText(QStringLiteral("9-1"));
+    QVERIFY(w.close());
+    const TProfileFile ini(f.Dir() + "Tamrix.ini");
+    QVERIFY(ReadMainSettings(ini).ExprMem);
+    QCOMPARE(ini.ReadString("Main", "Expression", ""), std::string("9-1"));
+  }
+
+  void closingWritesEverythingBack() {
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", "[Main]\r\nNExpres=3\r\n");
+    TfrmMain& w = f.Show();
+    QSignalSpy closed(&w, &TfrmMain::Closed);
+    for (int i = 0; i < 10; ++i) {
+      w.cbInput->setEditText(QString::number(i));
+      w.btnStoreClick();
+    }
+    w.cbInput->setEditText(QStringLiteral("sqrt(2)"));
+    w.btnOnTopClick();
+    w.btnErrorClick();
+    w.btnAngleClick();
+    w.btnNFormat3->SetCode(-7);
+    w.ApplyOutputFont(FieldFontForTest());
+    w.move(60, 70);
+    w.resize(400, w.height());
+    w.InTray = false;
+    w.CloseQuery = false;
+    w.Parser.NDigit = 12;
+    w.Parser.DecimalSeparator = ',';
+    w.Parser.ArgumentSeparator = ';';
+    w.VK_Code = 0x41;
+    w.fsModifiers = 1;
+    QVERIFY(w.close());
+    QCOMPARE(closed.count(), 1);
+
+    const TMainSettings s = ReadMainSettings(TProfileFile(f.Dir() + "Tamrix.ini"));
+    QCOMPARE(s.Left, 60);
+    QCOMPARE(s.Top, 70);
+    QCOMPARE(s.Width, 400);
+    QVERIFY(s.OnTop && !s.DropOut && !s.InTray && !s.CloseQuery && !s.ErrorOn && s.Angle && !s.ExprMem);
+    QCOMPARE(s.Expression, std::string("sqrt(2)"));
+    QCOMPARE(s.NExpres, 3);
+    QCOMPARE(s.FontName, std::string("DejaVu Serif"));
+    QCOMPARE(s.FontSize, 12);
+    QVERIFY(!s.FontBold && s.FontItalic);
+    QCOMPARE(s.NDigit, 12);
+    QCOMPARE(s.DecimalSeparator, ',');
+    QCOMPARE(s.ArgumentSeparator, ';');
+    QCOMPARE(s.VK_Code, 0x41);
+    QCOMPARE(s.fsModifiers, 1);
+    QCOMPARE(s.OutStr1, 1);
+    QCOMPARE(s.OutStr2, 2);
+    QCOMPARE(s.OutStr3, -7);
+    // The three most recent entries, the most recent first.
+    QCOMPARE(ReadHistory(f.Dir() + "Tamrix.his"), (std::vector<std::string>{"9", "8", "7"}));
+  }
+
+  void answeringNoWritesNothing() {
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", "[Main]\r\nCloseQuery=1\r\n");
+    TfrmMain& w = f.Show();
+    QSignalSpy closed(&w, &TfrmMain::Closed);
+    w.cbInput->setEditText(QStringLiteral("1+2"));
+    w.btnStoreClick();
+    f.boxes.Answers = {false};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(f.boxes.Texts(TScriptedMessageBoxes::Kind::Confirm), QStringList{"Закрыть Tamrix"});
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"Tamrix.ini"});
+    QCOMPARE(ReadMainSettings(TProfileFile(f.Dir() + "Tamrix.ini")).Expression, std::string());
+    f.boxes.Answers = {true};
+    QVERIFY(w.close());
+    QCOMPARE(ReadHistory(f.Dir() + "Tamrix.his"), std::vector<std::string>{"1+2"});
+  }
+
+  void aFailedWriteIsReportedAndTheWindowStaysOpen() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QSignalSpy closed(&w, &TfrmMain::Closed);
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("Tamrix.his")));  // cannot be replaced by a file
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(closed.count(), 0);
+    const QStringList shown = f.boxes.Texts(TScriptedMessageBoxes::Kind::Exception);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("Cannot create file")), qPrintable(shown[0]));
+    QVERIFY(!QFile::exists(f.Path("Tamrix.ini")));  // the settings were not written either
+    // The next request runs the whole closing again.
+    QVERIFY(QDir(f.dir.path()).rmdir(QStringLiteral("Tamrix.his")));
+    QVERIFY(w.close());
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(QFile::exists(f.Path("Tamrix.ini")));
+  }
+
+  void aFailedSettingsWriteKeepsTheWindowOpen() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QVERIFY(QDir(f.dir.path()).mkdir(QStringLiteral("Tamrix.ini")));
+    QVERIFY(!w.close());
+    const QStringList shown = f.boxes.Texts(TScriptedMessageBoxes::Kind::Exception);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith(QStringLiteral("Unable to write to")), qPrintable(shown[0]));
+    QVERIFY(w.isVisible());
+  }
+
+ private:
+  static QFont FieldFontForTest() {
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Serif")});
+    font.setPointSize(12);
+    font.setItalic(true);
+    return font;
+  }
+};
+
+QTEST_MAIN(TestMainSettings)
+#include "tst_frmmain_settings.moc"
