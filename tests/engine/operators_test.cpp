@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cfenv>
 #include <cstdint>
 
 #include "engine/integerview.h"
-#include "engine/power.h"
 #include "engine/zqerrors.h"
 #include "evalrows.h"
 
@@ -173,13 +171,4 @@ TEST(Operators, Power) {
                      });
   ExpectRows(parser, {{"4^0.5", 2}, {"2^0.5", 1.41421356237309504880L}}, 1e-17L);
   ExpectRows(parser, {{"10^4000.5", 3.16227766016837933200e4000L}}, 1e-14L);
-}
-
-TEST(Operators, PowerDirectly) {
-  std::feclearexcept(FE_ALL_EXCEPT);
-  EXPECT_EQ(Power(3, 4), 81);
-  EXPECT_EQ(Power(-3, 3), -27);
-  EXPECT_EQ(Power(0, 0), 1);
-  EXPECT_EQ(Power(2, -3), 0.125L);
-  EXPECT_EQ(Power(1.5L, 2), 2.25L);
 }
