@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer programs with clang into build-fuzz and runs each one
+# for a fixed time from its committed seed corpus and its kept findings.
+# Fails on any finding: a crash, an input taking over 1 s, a leak, undefined
+# behaviour, running out of memory, or a broken property of a target. A
+# finding's input is left in build-fuzz/findings/<target>/; once mended it
+# belongs in fuzz/regressions/<target>/.
+# FUZZ_SECONDS (default 60) sets the time per target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=$root/build-fuzz
+seconds=${FUZZ_SECONDS:-60}
+targets=(evaluate formatvalue profilefile listfile historyfile)
+
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTAMRIX_FUZZ=ON \
+    -DTAMRIX_BUILD_UI=OFF -DTAMRIX_BUILD_BENCH=OFF
+fi
+cmake --build "$build" --target fuzz_all --parallel "$(nproc)"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+failed=()
+for t in "${targets[@]}"; do
+  work=$build/fuzzwork/$t
+  findings=$build/findings/$t
+  rm -rf "$work"
+  mkdir -p "$work" "$findings"
+  dict=()
+  [ -f "fuzz/$t.dict" ] && dict=(-dict="fuzz/$t.dict")
+  seeds=("fuzz/corpus/$t")
+  [ -d "fuzz/regressions/$t" ] && seeds+=("fuzz/regressions/$t")
+  echo "== fuzz_$t for ${seconds}s"
+  if ! "$build/fuzz/fuzz_$t" "$work" "${seeds[@]}" "${dict[@]}" \
+      -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -malloc_limit_mb=1024 \
+      -max_len=4096 -print_final_stats=1 -artifact_prefix="$findings/" \
+      >"$build/fuzz-$t.log" 2>&1; then
+    failed+=("$t")
+    tail -n 60 "$build/fuzz-$t.log"
+  fi
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$build/fuzz-$t.log" || true
+  echo "corpus: $(find "$work" -type f | wc -l) inputs"
+done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "fuzz findings in: ${failed[*]} (inputs in $build/findings/)" >&2
+  exit 1
+fi
+echo "fuzz: no findings"
