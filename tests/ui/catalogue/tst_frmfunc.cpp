@@ -1,0 +1,448 @@
+// The catalogue window driven as a user drives it: the built-in page,
+// insertion at the input box's remembered caret, adding, changing and
+// deleting user constants and functions with the parser and the list files
+// following each step, and what the window keeps in the settings file.
+#include <QHeaderView>
+#include <QTabBar>
+
+#include "catalogueharness.h"
+
+namespace {
+constexpr int kFunc = TfrmFunc::pgFunc;
+constexpr int kVar = TfrmFunc::pgVar;
+constexpr int kUserFunc = TfrmFunc::pgUserFunc;
+const QString kOther = "Другие";
+const QByteArray kOtherCp1251 = "\xC4\xF0\xF3\xE3\xE8\xE5";
+const std::string kUnknownName = "Синтаксическая ошибка";
+
+QStringList Children(const QTreeWidgetItem* row) {
+  QStringList texts;
+  for (int i = 0; row && i < row->childCount(); ++i) texts << row->child(i)->text(0);
+  return texts;
+}
+
+QStringList Categories(const QTreeWidget& tree) {
+  QStringList names;
+  for (int i = 0; i < tree.topLevelItemCount(); ++i) names << tree.topLevelItem(i)->text(0);
+  return names;
+}
+
+QStringList Cells(const QTreeWidgetItem* row) {
+  QStringList cells;
+  for (int c = 0; row && c < row->columnCount(); ++c) cells << row->text(c);
+  return cells;
+}
+}  // namespace
+
+class TestFrmFunc : public QObject {
+  Q_OBJECT
+ private slots:
+  void init();
+  void cleanup();
+  void builtinPage();
+  void windowAndTrees();
+  void lastColumnFillsTheRow();
+  void editButtonsFollowThePage();
+  void insertsBuiltinAtCaret();
+  void insertsUserEntriesAfterThem();
+  void categoryRowInsertsNothing();
+  void constantLifecycle();
+  void deleteNeedsYes();
+  void userFunctionLifecycle();
+  void emptyCategoryIsOther();
+  void categoryMatchKeepsLetterCase();
+  void changedCategoryShowsAfterRestart();
+  void entriesWorkBeforeTheWindowOpens();
+  void expandedStateSurvivesRestart();
+  void placeAndColumnsSurviveRestart();
+  void failedSaveKeepsTheChange();
+  void helpButton();
+  void closingOnlyHides();
+
+ private:
+  std::unique_ptr<TCatalogueHarness> h;
+  void AddConstant(const QString& name, const QString& value, const QString& description, const QString& category);
+};
+
+void TestFrmFunc::init() {
+  h = std::make_unique<TCatalogueHarness>();
+  h->Start();
+}
+
+void TestFrmFunc::cleanup() { h.reset(); }
+
+void TestFrmFunc::AddConstant(const QString& name, const QString& value, const QString& description,
+                              const QString& category) {
+  const TEditorRun run = h->Add(kVar, TCatalogueHarness::Typing(name, value, description, category));
+  QVERIFY(run.ClosedByOk);
+}
+
+void TestFrmFunc::builtinPage() {
+  const QTreeWidget& tree = *h->Func().vtFunc;
+  QCOMPARE(Categories(tree), (QStringList{"Тригонометрические", "Показательные и логарифмические", kOther}));
+  QCOMPARE(Children(tree.topLevelItem(0)),
+           (QStringList{"SIN(X)", "COS(X)", "TAN(X)", "ARCSIN(X)", "ARCCOS(X)", "ARCTAN(X)"}));
+  QCOMPARE(tree.topLevelItem(1)->childCount(), 6);
+  QCOMPARE(tree.topLevelItem(2)->childCount(), 12);
+  QCOMPARE(Cells(tree.topLevelItem(0)->child(0)), (QStringList{"SIN(X)", "синус"}));
+  QCOMPARE(Children(tree.topLevelItem(2)).last(), QString("ROR(X,N)"));
+  QCOMPARE(Children(tree.topLevelItem(2)).at(10), QString("ROL(X,N)"));
+  for (int i = 0; i < 3; ++i) QVERIFY(tree.topLevelItem(i)->isExpanded());
+}
+
+void TestFrmFunc::windowAndTrees() {
+  TfrmFunc& w = h->Func();
+  QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
+  QCOMPARE(w.minimumSize(), QSize(340, 200));
+  QCOMPARE(w.size(), QSize(348, 332));
+  QCOMPARE(w.pos(), QPoint(20, 20));
+  QCOMPARE(w.PageControl->tabPosition(), QTabWidget::South);
+  QCOMPARE(w.PageControl->tabBar()->tabText(0), QString("Функции"));
+  QCOMPARE(w.PageControl->tabBar()->tabText(1), QString("Константы"));
+  QCOMPARE(w.PageControl->tabBar()->tabText(2), QString("Пользовательские функции"));
+  QCOMPARE(w.PageControl->currentIndex(), kFunc);
+  const auto headers = [](const QTreeWidget* t) {
+    QStringList texts;
+    for (int c = 0; c < t->columnCount(); ++c) texts << t->headerItem()->text(c);
+    return texts;
+  };
+  QCOMPARE(headers(w.vtFunc), (QStringList{"Функция", "Описание"}));
+  QCOMPARE(headers(w.vtVar), (QStringList{"Константа", "Значение", "Описание"}));
+  QCOMPARE(headers(w.vtUserFunc), (QStringList{"Функция", "Выражение", "Описание"}));
+  QCOMPARE(w.vtFunc->columnWidth(0), 100);
+  QCOMPARE(w.vtVar->columnWidth(0), 80);
+  QCOMPARE(w.vtVar->columnWidth(1), 80);
+  QCOMPARE(w.vtUserFunc->columnWidth(1), 80);
+  QCOMPARE(w.vtVar->header()->height(), 20);
+  // A category row is bold on silver; an entry row has the list's colours.
+  const QTreeWidgetItem* category = w.vtFunc->topLevelItem(0);
+  QVERIFY(category->font(0).bold());
+  QCOMPARE(category->background(0).color(), QColor(192, 192, 192));
+  QVERIFY(!category->child(0)->font(0).bold());
+  QCOMPARE(category->child(0)->background(0).style(), Qt::NoBrush);
+  for (const QToolButton* b : {w.btnAdd, w.btnChange, w.btnDel, w.btnHelp, w.btnClose}) {
+    QCOMPARE(b->size(), QSize(24, 24));
+    QVERIFY(b->text().isEmpty() || b->toolButtonStyle() == Qt::ToolButtonIconOnly);
+  }
+  QCOMPARE(w.btnAdd->toolTip(), QString("Добавить"));
+  QCOMPARE(w.btnDel->toolTip(), QString("Удалить"));
+}
+
+void TestFrmFunc::lastColumnFillsTheRow() {
+  h->ShowCatalogue(kVar);
+  TfrmFunc& w = h->Func();
+  const auto filled = [](const QTreeWidget* t) {
+    int sum = 0;
+    for (int c = 0; c < t->columnCount(); ++c) sum += t->columnWidth(c);
+    return sum == t->viewport()->width();
+  };
+  QVERIFY(filled(w.vtVar));
+  w.resize(600, 400);
+  QCoreApplication::processEvents();
+  QVERIFY(filled(w.vtVar));
+  // The buttons at the right go with the right edge.
+  QCOMPARE(w.btnClose->geometry().right(), 600 - 3 - 1);
+  w.vtVar->header()->resizeSection(0, 150);
+  QVERIFY(filled(w.vtVar));
+  QCOMPARE(w.vtVar->columnWidth(0), 150);
+}
+
+void TestFrmFunc::editButtonsFollowThePage() {
+  TfrmFunc& w = h->Func();
+  const auto enabled = [&] { return QList<bool>{w.btnAdd->isEnabled(), w.btnChange->isEnabled(), w.btnDel->isEnabled()}; };
+  QCOMPARE(enabled(), (QList<bool>{false, false, false}));
+  h->ShowCatalogue(kVar);
+  QTest::mouseClick(w.PageControl->tabBar(), Qt::LeftButton, {}, w.PageControl->tabBar()->tabRect(kUserFunc).center());
+  QCOMPARE(w.PageControl->currentIndex(), kUserFunc);
+  QCOMPARE(enabled(), (QList<bool>{true, true, true}));
+  QTest::mouseClick(w.PageControl->tabBar(), Qt::LeftButton, {}, w.PageControl->tabBar()->tabRect(kFunc).center());
+  QCOMPARE(enabled(), (QList<bool>{false, false, false}));
+}
+
+void TestFrmFunc::insertsBuiltinAtCaret() {
+  h->Input->setEditText("1+2");
+  h->Input->SavedSelStart = 3;
+  h->ShowCatalogue(kFunc);
+  QTreeWidget& tree = *h->Func().vtFunc;
+  QTreeWidgetItem* sin = h->Row(kFunc, "Тригонометрические", "SIN(X)");
+  QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(sin).center());
+  QCOMPARE(h->Input->currentText(), QString("1+2SIN(X)"));
+  QCOMPARE(h->Input->SavedSelStart, 8);  // between X and ")"
+  QCOMPARE(h->Activations, 1);
+  // Enter acts as a double click; the caret was at the front.
+  h->Input->SavedSelStart = 0;
+  tree.setCurrentItem(h->Row(kFunc, kOther, "ROL(X,N)"));
+  QTest::keyClick(&tree, Qt::Key_Return);
+  QCOMPARE(h->Input->currentText(), QString("ROL(X,N)1+2SIN(X)"));
+  QCOMPARE(h->Input->SavedSelStart, 7);
+  QCOMPARE(h->Activations, 2);
+  QVERIFY(h->Func().isVisible());
+}
+
+void TestFrmFunc::insertsUserEntriesAfterThem() {
+  h->ShowCatalogue(kVar);
+  AddConstant("g", "9.81", "", "Physics");
+  h->Input->setEditText("2*");
+  h->Input->SavedSelStart = 2;
+  QTreeWidget& tree = *h->Func().vtVar;
+  tree.setCurrentItem(h->Row(kVar, "Physics", "g"));
+  QTest::keyClick(&tree, Qt::Key_Enter);
+  QCOMPARE(h->Input->currentText(), QString("2*g"));
+  QCOMPARE(h->Input->SavedSelStart, 3);
+  QCOMPARE(h->Eval(h->Input->currentText().toStdString()), std::string("19.62"));
+  // A caret beyond a text shortened since puts the name at the end.
+  h->Input->setEditText("1+");
+  h->Input->SavedSelStart = 40;
+  QTest::keyClick(&tree, Qt::Key_Return);
+  QCOMPARE(h->Input->currentText(), QString("1+g"));
+  QCOMPARE(h->Input->SavedSelStart, 3);
+}
+
+void TestFrmFunc::categoryRowInsertsNothing() {
+  h->Input->setEditText("1+2");
+  h->Input->SavedSelStart = 3;
+  h->ShowCatalogue(kFunc);
+  QTreeWidget& tree = *h->Func().vtFunc;
+  QTreeWidgetItem* category = tree.topLevelItem(0);
+  QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(category).center());
+  tree.setCurrentItem(category);
+  QTest::keyClick(&tree, Qt::Key_Return);
+  QCOMPARE(h->Input->currentText(), QString("1+2"));
+  QCOMPARE(h->Input->SavedSelStart, 3);
+  QCOMPARE(h->Activations, 0);
+}
+
+void TestFrmFunc::constantLifecycle() {
+  h->ShowCatalogue(kVar);
+  // Add, in a category the page does not have yet.
+  const TEditorRun add = h->Add(kVar, TCatalogueHarness::Typing("g", "9.81", "gravity", "Physics"));
+  QVERIFY(add.ClosedByOk);
+  QCOMPARE(add.Title, QString("Добавить константу"));
+  QCOMPARE(add.ValueLabel, QString("Значение"));
+  QCOMPARE(add.HelpContext, 4);
+  QVERIFY(add.ConstMode);
+  QCOMPARE(add.OldName, std::string());
+  QVERIFY(add.Categories.isEmpty());
+  QTreeWidgetItem* g = h->Row(kVar, "Physics", "g");
+  QVERIFY(g);
+  QVERIFY(g->parent()->isExpanded());
+  QCOMPARE(Cells(g), (QStringList{"g", "9.81", "gravity"}));
+  QCOMPARE(h->Eval("g*2"), std::string("19.62"));
+  QCOMPARE(h->FileBytes("variables.lst"), QByteArray("[Physics]\r\ng=9.81|9.81|gravity\r\n"));
+
+  // Change: the editor comes filled, the new value reaches parser and file.
+  const TEditorRun change = h->Change(kVar, g, TCatalogueHarness::Typing("g", "2*3", "gravity", "Physics"));
+  QVERIFY(change.ClosedByOk);
+  QCOMPARE(change.Title, QString("Изменить константу"));
+  QCOMPARE(change.OldName, std::string("g"));
+  QCOMPARE((QStringList{change.Name, change.Value, change.Description, change.Category}),
+           (QStringList{"g", "9.81", "gravity", "Physics"}));
+  QCOMPARE(change.Categories, QStringList{"Physics"});
+  QCOMPARE(Cells(g), (QStringList{"g", "2*3", "gravity"}));
+  QCOMPARE(h->Eval("g"), std::string("6"));
+  QCOMPARE(h->Parser->UserConstants.Count(), 1);
+  QCOMPARE(h->FileBytes("variables.lst"), QByteArray("[Physics]\r\ng=2*3|6|gravity\r\n"));
+
+  // Delete: asked first; the name is then unknown to the parser.
+  h->Delete(kVar, g, true);
+  QCOMPARE(h->Boxes.Texts(TScriptedMessageBoxes::Kind::Confirm), QStringList{"Действительно удалить g"});
+  QCOMPARE(h->Eval("g"), kUnknownName);
+  QCOMPARE(h->Parser->UserConstants.Count(), 0);
+  QCOMPARE(Children(h->Row(kVar, "Physics")), QStringList());
+  QCOMPARE(h->FileBytes("variables.lst"), QByteArray());
+
+  // The empty category row goes the same way.
+  h->Delete(kVar, h->Row(kVar, "Physics"), true);
+  QCOMPARE(h->Boxes.Texts(TScriptedMessageBoxes::Kind::Confirm).last(), QString("Действительно удалить Physics"));
+  QCOMPARE(h->Func().vtVar->topLevelItemCount(), 0);
+  QVERIFY(h->Exceptions().isEmpty());
+  // Its name stays on offer for the rest of the run.
+  const TEditorRun again = h->Add(kVar, TCatalogueHarness::Typing("k", "1"), false);
+  QCOMPARE(again.Categories, QStringList{"Physics"});
+}
+
+void TestFrmFunc::deleteNeedsYes() {
+  h->ShowCatalogue(kVar);
+  AddConstant("g", "9.81", "", "Physics");
+  const QByteArray before = h->FileBytes("variables.lst");
+  h->Delete(kVar, h->Row(kVar, "Physics", "g"), false);
+  QVERIFY(h->Row(kVar, "Physics", "g"));
+  QCOMPARE(h->Eval("g"), std::string("9.81"));
+  QCOMPARE(h->FileBytes("variables.lst"), before);
+  // A category row that still holds entries is not even asked about.
+  const int asked = h->Boxes.Texts(TScriptedMessageBoxes::Kind::Confirm).size();
+  h->Delete(kVar, h->Row(kVar, "Physics"), true);
+  QCOMPARE(h->Boxes.Texts(TScriptedMessageBoxes::Kind::Confirm).size(), asked);
+  QVERIFY(h->Row(kVar, "Physics", "g"));
+}
+
+void TestFrmFunc::userFunctionLifecycle() {
+  h->ShowCatalogue(kUserFunc);
+  const TEditorRun add = h->Add(kUserFunc, TCatalogueHarness::Typing("hyp(a,b)", "sqrt(a*a+b*b)", "", "Geometry"));
+  QVERIFY(add.ClosedByOk);
+  QCOMPARE(add.Title, QString("Добавить функцию"));
+  QCOMPARE(add.ValueLabel, QString("Выражение"));
+  QCOMPARE(add.HelpContext, 5);
+  QVERIFY(!add.ConstMode);
+  QCOMPARE(h->Eval("hyp(3,4)"), std::string("5"));
+  QCOMPARE(h->FileBytes("functions.lst"), QByteArray("[Geometry]\r\nhyp(a,b)=sqrt(a*a+b*b)|\r\n"));
+
+  // Inserted as typed, caret after it.
+  h->Input->setEditText("");
+  h->Input->SavedSelStart = 0;
+  h->Func().vtUserFunc->setCurrentItem(h->Row(kUserFunc, "Geometry", "hyp(a,b)"));
+  QTest::keyClick(h->Func().vtUserFunc, Qt::Key_Return);
+  QCOMPARE(h->Input->currentText(), QString("hyp(a,b)"));
+  QCOMPARE(h->Input->SavedSelStart, 8);
+
+  const TEditorRun change =
+      h->Change(kUserFunc, h->Row(kUserFunc, "Geometry", "hyp(a,b)"), TCatalogueHarness::Typing("hyp(a,b)", "a+b", "sum", "Geometry"));
+  QVERIFY(change.ClosedByOk);
+  QCOMPARE(change.Title, QString("Изменить функцию"));
+  QCOMPARE(change.OldName, std::string("hyp"));
+  QCOMPARE(h->Eval("hyp(3,4)"), std::string("7"));
+  QCOMPARE(h->Parser->UserFunctions.Count(), 1);
+  QCOMPARE(h->FileBytes("functions.lst"), QByteArray("[Geometry]\r\nhyp(a,b)=a+b|sum\r\n"));
+
+  h->Delete(kUserFunc, h->Row(kUserFunc, "Geometry", "hyp(a,b)"), true);
+  QCOMPARE(h->Boxes.Texts(TScriptedMessageBoxes::Kind::Confirm), QStringList{"Действительно удалить hyp(a,b)"});
+  QCOMPARE(h->Parser->UserFunctions.Count(), 0);
+  QCOMPARE(h->FileBytes("functions.lst"), QByteArray());
+}
+
+void TestFrmFunc::emptyCategoryIsOther() {
+  h->ShowCatalogue(kVar);
+  AddConstant("a", "1", "", "");
+  AddConstant("b", "2", "", "");
+  QCOMPARE(Categories(*h->Func().vtVar), QStringList{kOther});
+  QCOMPARE(Children(h->Row(kVar, kOther)), (QStringList{"a", "b"}));
+  QCOMPARE(h->FileBytes("variables.lst"), "[" + kOtherCp1251 + "]\r\na=1|1|\r\nb=2|2|\r\n");
+  const TEditorRun next = h->Add(kVar, TCatalogueHarness::Typing("c", "3"), false);
+  QCOMPARE(next.Categories, QStringList{kOther});
+}
+
+void TestFrmFunc::categoryMatchKeepsLetterCase() {
+  h->ShowCatalogue(kVar);
+  AddConstant("a", "1", "", "physics");
+  AddConstant("b", "2", "", "Physics");
+  QCOMPARE(Categories(*h->Func().vtVar), (QStringList{"physics", "Physics"}));
+  // One section in the file; at the next start one category.
+  QCOMPARE(h->FileBytes("variables.lst"), QByteArray("[physics]\r\na=1|1|\r\nb=2|2|\r\n"));
+  h->Restart();
+  QCOMPARE(Categories(*h->Func().vtVar), QStringList{"physics"});
+  QCOMPARE(Children(h->Row(kVar, "physics")), (QStringList{"a", "b"}));
+}
+
+void TestFrmFunc::changedCategoryShowsAfterRestart() {
+  h->ShowCatalogue(kVar);
+  AddConstant("a", "1", "", "Old");
+  AddConstant("b", "2", "", "Old");
+  QVERIFY(h->Change(kVar, h->Row(kVar, "Old", "a"), TCatalogueHarness::Typing("a", "1", "", "New")).ClosedByOk);
+  QCOMPARE(Categories(*h->Func().vtVar), QStringList{"Old"});
+  QCOMPARE(Children(h->Row(kVar, "Old")), (QStringList{"a", "b"}));
+  QCOMPARE(h->FileBytes("variables.lst"), QByteArray("[New]\r\na=1|1|\r\n[Old]\r\nb=2|2|\r\n"));
+  // The category list is not extended by a change.
+  const TEditorRun next = h->Add(kVar, TCatalogueHarness::Typing("c", "3"), false);
+  QCOMPARE(next.Categories, QStringList{"Old"});
+  h->Restart();
+  QCOMPARE(Categories(*h->Func().vtVar), (QStringList{"New", "Old"}));
+  QCOMPARE(Children(h->Row(kVar, "New")), QStringList{"a"});
+}
+
+void TestFrmFunc::entriesWorkBeforeTheWindowOpens() {
+  h->Windows = {};
+  h->WriteFile("variables.lst", "[Physics]\r\ng=9.81|9.81|gravity\r\nc=3e8|300000000|\r\n");
+  h->WriteFile("functions.lst", "[" + kOtherCp1251 + "]\r\nhyp(a,b)=sqrt(a*a+b*b)|\r\n");
+  h->Start();
+  QVERIFY(!h->Func().isVisible());
+  QCOMPARE(h->Eval("g+c"), std::string("300000009.81"));
+  QCOMPARE(h->Eval("hyp(6,8)"), std::string("10"));
+  QCOMPARE(Children(h->Row(kVar, "Physics")), (QStringList{"g", "c"}));
+  QCOMPARE(Cells(h->Row(kVar, "Physics", "c")), (QStringList{"c", "3e8", ""}));
+  QCOMPARE(Children(h->Row(kUserFunc, kOther)), QStringList{"hyp(a,b)"});
+  QVERIFY(h->Exceptions().isEmpty());
+}
+
+void TestFrmFunc::expandedStateSurvivesRestart() {
+  h->ShowCatalogue(kVar);
+  AddConstant("a", "1", "", "A");
+  AddConstant("b", "2", "", "B");
+  h->Row(kVar, "A")->setExpanded(false);
+  h->Row(kFunc, kOther)->setExpanded(false);
+  QTest::mouseClick(h->Func().btnClose, Qt::LeftButton);
+  QVERIFY(!h->Func().isVisible());
+  QCOMPARE(h->Settings->ReadString("Const", "A", "?"), std::string("0"));
+  QCOMPARE(h->Settings->ReadString("Const", "B", "?"), std::string("1"));
+  // A category that has no key yet starts expanded.
+  h->WriteFile("variables.lst", h->FileBytes("variables.lst") + "[C]\r\nc=3|3|\r\n");
+  h->Restart();
+  QVERIFY(!h->Row(kVar, "A")->isExpanded());
+  QVERIFY(h->Row(kVar, "B")->isExpanded());
+  QVERIFY(h->Row(kVar, "C")->isExpanded());
+  QVERIFY(!h->Row(kFunc, kOther)->isExpanded());
+  QVERIFY(h->Row(kFunc, "Тригонометрические")->isExpanded());
+}
+
+void TestFrmFunc::placeAndColumnsSurviveRestart() {
+  h->ShowCatalogue(kVar);
+  TfrmFunc& w = h->Func();
+  w.setGeometry(70, 80, 500, 400);
+  w.vtVar->header()->resizeSection(0, 120);
+  w.vtUserFunc->header()->resizeSection(1, 90);
+  w.close();
+  QCOMPARE(h->Settings->ReadInteger("Function", "Width", 0), 500);
+  QCOMPARE(h->Settings->ReadInteger("Function", "Var1", 0), 120);
+  h->Restart();
+  TfrmFunc& again = h->Func();
+  QCOMPARE(again.pos(), QPoint(70, 80));
+  QCOMPARE(again.size(), QSize(500, 400));
+  QCOMPARE(again.vtVar->columnWidth(0), 120);
+  QCOMPARE(again.vtVar->columnWidth(1), 80);
+  QCOMPARE(again.vtUserFunc->columnWidth(1), 90);
+  QCOMPARE(again.vtFunc->columnWidth(0), 100);
+  // Quitting while the window is open writes nothing.
+  again.ShowCatalogue();
+  again.resize(640, 480);
+  h->Restart();
+  QCOMPARE(h->Func().size(), QSize(500, 400));
+}
+
+void TestFrmFunc::failedSaveKeepsTheChange() {
+  h->ShowCatalogue(kVar);
+  AddConstant("a", "1", "", "A");
+  const QByteArray before = h->FileBytes("variables.lst");
+  // No file can be made next to the list file any more: the save's
+  // temporary names are all taken, and (for a user without root's rights)
+  // the folder is read-only.
+  const std::string path = h->ProgramDir() + "variables.lst";
+  for (int i = 0; i < 100; ++i)
+    QDir().mkdir(QString::fromStdString(path + ".tmp" + std::to_string(QCoreApplication::applicationPid()) + "_" + std::to_string(i)));
+  QFile::setPermissions(h->Dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+  AddConstant("b", "2", "", "A");
+  QFile::setPermissions(h->Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QCOMPARE(h->Exceptions(), QStringList{QString::fromStdString("Unable to write to " + path + ".")});
+  QCOMPARE(Children(h->Row(kVar, "A")), (QStringList{"a", "b"}));
+  QCOMPARE(h->Eval("b"), std::string("2"));
+  QCOMPARE(h->FileBytes("variables.lst"), before);
+}
+
+void TestFrmFunc::helpButton() {
+  h->ShowCatalogue(kVar);
+  QTest::mouseClick(h->Func().btnHelp, Qt::LeftButton);
+  QCOMPARE(h->Help.Requests, (QList<TRecordingHelpViewer::Request>{{"Tamrix.hlp", 2}}));
+}
+
+void TestFrmFunc::closingOnlyHides() {
+  h->ShowCatalogue(kVar);
+  AddConstant("a", "1", "", "A");
+  h->Func().vtVar->setCurrentItem(h->Row(kVar, "A", "a"));
+  QTest::mouseClick(h->Func().btnClose, Qt::LeftButton);
+  QVERIFY(!h->Func().isVisible());
+  QVERIFY(!h->Func().testAttribute(Qt::WA_QuitOnClose));
+  h->Func().ShowCatalogue();
+  QCOMPARE(h->Func().PageControl->currentIndex(), kVar);
+  QCOMPARE(h->Func().vtVar->currentItem(), h->Row(kVar, "A", "a"));
+}
+
+QTEST_MAIN(TestFrmFunc)
+#include "tst_frmfunc.moc"
