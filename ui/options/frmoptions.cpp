@@ -293,6 +293,7 @@ bool TfrmOptions::eventFilter(QObject* watched, QEvent* event) {
     event->accept();
     return true;
   }
+  // F1 here is a hot key like any other, not a request for help.
   edKeyKeyDown(VirtualKeyFromEvent(*keyEvent), keyEvent->modifiers());
-  return true;  // nothing typed reaches the field
+  return true;  // the key press itself is dropped: nothing typed reaches the field
 }

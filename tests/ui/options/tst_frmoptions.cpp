@@ -70,7 +70,6 @@ class TestFrmOptions : public QObject {
   void okAtOnceReturnsEverySetting_data();
   void okAtOnceReturnsEverySetting();
   void valuesFromOutsideAreClamped();
-  void editedSettingsComeBackAfterOk();
   void cancelAndCloseBoxChangeNothing();
   void separatorPairsAreOnlyTheTwo();
 
@@ -286,27 +285,6 @@ void TestFrmOptions::valuesFromOutsideAreClamped() {
   values.NDigit = 25;
   m_dlg->Fill(values);
   QCOMPARE(m_dlg->Read().NDigit, 18);
-}
-
-void TestFrmOptions::editedSettingsComeBackAfterOk() {
-  TOptionsValues values = StoredValues();
-  QVERIFY(Run(values, [this] {
-    TfrmOptions& d = *m_dlg;
-    QTest::mouseClick(d.cbInTray, Qt::LeftButton);
-    QTest::mouseClick(d.cbMemory, Qt::LeftButton);
-    QTest::mouseClick(d.cbCloseQuery, Qt::LeftButton);
-    d.edNDigit->SetValue(9);
-    d.edNExpression->SetValue(42);
-    QTest::mouseClick(d.rgSeparatorsItem1, Qt::LeftButton);
-    QTest::mouseClick(d.btnOk, Qt::LeftButton);
-  }));
-  QCOMPARE(values.InTray, false);
-  QCOMPARE(values.ExprMem, true);
-  QCOMPARE(values.CloseQuery, false);
-  QCOMPARE(values.NDigit, 9);
-  QCOMPARE(values.NExpres, 42);
-  QCOMPARE(values.DecimalSeparator, ',');
-  QCOMPARE(values.ArgumentSeparator, ';');
 }
 
 void TestFrmOptions::cancelAndCloseBoxChangeNothing() {
