@@ -1,6 +1,5 @@
 #include "ui/widgets/zqStdCtrls.h"
 
-#include <QEvent>
 #include <QLineEdit>
 
 TzqComboBox::TzqComboBox(QWidget* parent) : QComboBox(parent) {
@@ -9,27 +8,20 @@ TzqComboBox::TzqComboBox(QWidget* parent) : QComboBox(parent) {
   // never completed behind the user's back.
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
-  lineEdit()->installEventFilter(this);
 }
 
-bool TzqComboBox::eventFilter(QObject* watched, QEvent* event) {
-  QLineEdit* edit = lineEdit();
-  if (edit && watched == edit) {
-    // Taken before the line edit handles the event, since it drops the
-    // selection when it loses the focus.
-    if (event->type() == QEvent::FocusOut)
-      SavedSelStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
-    else if (event->type() == QEvent::FocusIn) {
-      bool handled = edit->event(event);  // the ordinary handling first (it may select all)
-      RestoreCaret();
-      return handled;
-    }
-  }
-  return QComboBox::eventFilter(watched, event);
+void TzqComboBox::focusOutEvent(QFocusEvent* event) {
+  SaveCaret();  // before the box hands the event on to its line edit
+  QComboBox::focusOutEvent(event);
+}
+
+void TzqComboBox::SaveCaret() {
+  if (QLineEdit* edit = lineEdit())
+    SavedSelStart = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
 }
 
 void TzqComboBox::focusInEvent(QFocusEvent* event) {
-  QComboBox::focusInEvent(event);
+  QComboBox::focusInEvent(event);  // the ordinary handling first: it may select all
   RestoreCaret();
 }
 

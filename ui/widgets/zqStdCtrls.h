@@ -17,9 +17,10 @@ class TzqComboBox : public QComboBox {
   int SavedSelStart = 0;
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void SaveCaret();
   void RestoreCaret();
 };
