@@ -6,6 +6,7 @@
 
 #include "legacybuilder.h"
 #include "storage/historyfile.h"
+#include "storage/legacystream.h"
 #include "storage/listfiles.h"
 #include "storage/mainsettings.h"
 #include "tempfolder.h"
@@ -65,6 +66,26 @@ TEST(HostileFiles, EveryCutOfALegacyStream) {
     const TLoaded l = LoadConsts(dir, bytes);
     EXPECT_LE(l.Lines.Count(), 2) << n;
     EXPECT_EQ(dir.Read("variables.lst"), bytes) << n;  // corrupt: left unchanged
+  }
+}
+
+TEST(HostileFiles, MutatedLegacyStreams) {
+  // Mostly well-formed streams with a few bytes changed reach every branch
+  // of the reader with sizes and counts that lie.
+  std::mt19937 rng(42);
+  for (int version : {0, 1, 2}) {
+    const std::string good = legacy::PhysicsConstants(version);
+    for (int round = 0; round < 3000; ++round) {
+      std::string bytes = good;
+      for (int flips = 1 + static_cast<int>(rng() % 4); flips > 0; --flips) {
+        const std::size_t at = 12 + rng() % (bytes.size() - 12);
+        bytes[at] = static_cast<char>(rng() % 3 == 0 ? 0xFF : rng());
+      }
+      const TLegacyStream s = ReadLegacyStream(bytes, 5);
+      ASSERT_TRUE(s.IsLegacy);
+      // Every row takes at least 8 bytes of the stream, kept or not.
+      ASSERT_LE(s.Rows.size(), bytes.size() / 8 + 1);
+    }
   }
 }
 
