@@ -2,10 +2,12 @@
 
 #include <QAbstractEventDispatcher>
 #include <QSocketNotifier>
+#include <QThread>
 
 #include "platform/x11keysyms.h"
 
 // Xlib last: its macros (None, KeyPress, Bool...) would clash with Qt names.
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
@@ -28,8 +30,19 @@ constexpr unsigned int kComboModifiers = ShiftMask | ControlMask | Mod1Mask | Mo
 
 TX11HotKeyService::TX11HotKeyService(const QByteArray& displayName, QObject* parent)
     : THotKeyService(parent) {
-  m_display = XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData());
+  // A busy server can turn a connection away for a moment (EAGAIN while its
+  // queue of new clients is full); a few tries keep the hot key from being
+  // lost for the whole run because of that.
+  const char* name = displayName.isEmpty() ? nullptr : displayName.constData();
+  for (int attempt = 0; attempt < 5 && !m_display; ++attempt) {
+    if (attempt > 0) QThread::msleep(20);
+    m_display = XOpenDisplay(name);
+  }
   if (!m_display) return;
+  // A held key repeats as presses without releases in between, so a hot key
+  // held down toggles the window once, not at the keyboard's repeat rate.
+  Bool detectable = False;
+  XkbSetDetectableAutoRepeat(m_display, True, &detectable);
   m_notifier = new QSocketNotifier(ConnectionNumber(m_display), QSocketNotifier::Read, this);
   connect(m_notifier, &QSocketNotifier::activated, this, &TX11HotKeyService::DrainEvents);
   // Xlib may already have read events into its queue while waiting for a
@@ -105,16 +118,20 @@ void TX11HotKeyService::Ungrab() {
   XSync(m_display, False);
   m_keycode = 0;
   m_modifiers = 0;
+  m_held = false;
 }
 
 void TX11HotKeyService::DrainEvents() {
   while (XPending(m_display) > 0) {
     XEvent event;
     XNextEvent(m_display, &event);
-    if (event.type != KeyPress || m_keycode == 0) continue;
-    if (static_cast<int>(event.xkey.keycode) == m_keycode &&
-        (event.xkey.state & kComboModifiers) == m_modifiers) {
-      emit activated();
+    if (m_keycode == 0 || (event.type != KeyPress && event.type != KeyRelease)) continue;
+    if (static_cast<int>(event.xkey.keycode) != m_keycode) continue;
+    if (event.type == KeyRelease) {
+      m_held = false;
+    } else if (event.type == KeyPress && (event.xkey.state & kComboModifiers) == m_modifiers) {
+      if (!m_held) emit activated();
+      m_held = true;
     }
   }
 }

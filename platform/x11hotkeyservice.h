@@ -32,4 +32,5 @@ class TX11HotKeyService : public THotKeyService {
   int m_keycode = 0;  // 0: nothing grabbed
   unsigned int m_modifiers = 0;
   unsigned int m_numLock = 0;
+  bool m_held = false;  // the grabbed key is down (repeats are not presses)
 };
