@@ -130,6 +130,9 @@ class TfrmMain : public QWidget {
   void miOpenClick();
   void miCloseClick();
   void WMHotKey();
+  // Restores the window if need be, brings it to the front and gives the
+  // keyboard to its active control (the catalogue after an insertion).
+  void Activate();
   void btnOnTopClick();
   void btnRollUpClick();
   void Timer1Timer();  // grow step of the lower panel

@@ -181,10 +181,14 @@ void TfrmMain::TrayIconClick() { miOpenClick(); }
 
 void TfrmMain::miOpenClick() {
   TrayIcon->hide();
-  m_wasMinimized = false;
-  showNormal();
+  Activate();
+}
+
+void TfrmMain::Activate() {
+  if (isMinimized() || !isVisible()) showNormal();
   raise();
   activateWindow();
+  cbInput->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TfrmMain::miCloseClick() { btnCloseClick(); }
@@ -197,10 +201,7 @@ void TfrmMain::WMHotKey() {
   } else if (QGuiApplication::applicationState() == Qt::ApplicationActive && isVisible() && !isMinimized()) {
     btnMinimizeClick();
   } else {
-    if (isMinimized()) showNormal();
-    raise();
-    activateWindow();
-    cbInput->setFocus(Qt::ActiveWindowFocusReason);
+    Activate();
   }
 }
 

@@ -1,29 +1,53 @@
-// Program entry: the calculator window, or with --eval the command-line
-// evaluator, which needs no display.
+// Program entry: with --eval (or --help) the command-line evaluator, which
+// needs no display; otherwise the calculator's five windows and the event loop.
 #include <QApplication>
-#include <QStringList>
+#include <iostream>
 #include <memory>
 
+#include "cli/commandline.h"
 #include "platform/hotkey.h"
+#include "storage/datafolder.h"
+#include "ui/catalogue/cataloguecontext.h"
+#include "ui/catalogue/frmedit.h"
+#include "ui/catalogue/frmfunc.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
-
-namespace {
-// The folder of "--dir DIR", or the program's own folder.
-std::string DataFolder(const QStringList& args) {
-  const qsizetype at = args.indexOf(QStringLiteral("--dir"));
-  if (at >= 0 && at + 1 < args.size()) return args[at + 1].toStdString();
-  return QCoreApplication::applicationDirPath().toStdString();
-}
-}  // namespace
+#include "ui/options/frmoptions.h"
+#include "ui/options/runoptionsdialog.h"
+#include "ui/widgets/aboutbox.h"
 
 int main(int argc, char** argv) {
+  if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr)) return *status;
+
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Tamrix"));
   app.setProperty("helpFile", QString::fromLatin1(kAppHelpFile));
-
+  const TCommandLine commandLine = ParseCommandLine(argc, argv);
+  const std::string programDir =
+      ResolveProgramDir(RunningProgramPath(argc > 0 ? argv[0] : nullptr), commandLine.Dir, ReadUserDirs());
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
-  TfrmMain frmMain(TMainServices{DataFolder(app.arguments()), hotKey.get(), {}});
+
+  // The five windows in their order; the catalogue reads the user's
+  // constants and functions into the main window's parser as it is created.
+  // (The entry editor comes first only because the catalogue holds it.)
+  TfrmMain frmMain(TMainServices{programDir, hotKey.get(), {}});
+  TfrmOptions frmOptions(*hotKey, &frmMain);
+  TfrmEdit frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain);
+  TfrmFunc frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,
+                                     [&frmMain] { frmMain.Activate(); }},
+                   frmEdit, &frmMain);
+  TAboutBox aboutBox(&frmMain);
+
+  frmMain.ShowAbout = [&aboutBox] { aboutBox.exec(); };
+  frmMain.ShowFunc = [&frmFunc] { frmFunc.ShowCatalogue(); };
+  frmMain.ShowOptions = [&frmMain, &frmOptions] {
+    TOptionsTarget target{frmMain.InTray,      frmMain.ExprMem, frmMain.CloseQuery,
+                          frmMain.NExpres,     frmMain.Parser,  frmMain.fsModifiers,
+                          frmMain.VK_Code,     [&frmMain] { return frmMain.OutputFont(); },
+                          [&frmMain](const QFont& font) { frmMain.ApplyOutputFont(font); }};
+    return RunOptionsDialog(frmOptions, target);
+  };
+
   // The program ends when the main window has closed for good, also when it
   // sits hidden in the notification area.
   app.setQuitOnLastWindowClosed(false);
