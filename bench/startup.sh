@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Start-up time to the window shown (median of RUNS starts), resident memory
-# after start, and key press to new result on screen, measured on a private
-# Xvfb display without a window manager.
+# Start-up time to the window shown (median of RUNS starts, with the processor
+# time used until then), resident memory after start, and key press to new
+# result on screen, measured on a private Xvfb display without a window
+# manager. Wall-clock figures grow with the machine's load; compare them on
+# an idle machine, or compare the processor times.
 #
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]     (default: build, 20)
 # Needs xvfb-run, a C++ compiler and libx11-dev; the key presses use the
@@ -18,7 +20,9 @@ c++ -std=c++20 -O2 -Wall -Wextra -o "$work/xprobe" "$here/xprobe/xprobe.cpp" -lX
 
 # A data folder with an expression to edit: the key presses append a digit
 # and take it away again, so every press gives a new result.
-mkdir -p "$work/data"
+mkdir -p "$work/data" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
 printf '[Main]\r\nOutStr1=2\r\nExpression=sin(30)*2+1/sqrt(2*Pi)\r\nLeft=0\r\nTop=0\r\n' > "$work/data/Tamrix.ini"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" \

@@ -62,7 +62,7 @@ void OnTopOff(QPainter& p) {
   p.translate(8, 8);
   p.rotate(45);
   p.translate(-8, -8);
-  Pin(p, kPaleGrey);
+  Pin(p, QColor(0xa8, 0xb0, 0xb8));
 }
 
 void Copy(QPainter& p) {
