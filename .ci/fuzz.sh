@@ -19,7 +19,9 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --target fuzz_all --parallel "$(nproc)"
 
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
+# A smaller quarantine halves the time of the largest expansions under
+# AddressSanitizer, which otherwise comes near the 1 s limit on a busy machine.
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:quarantine_size_mb=16:malloc_context_size=10
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 failed=()
 for t in "${targets[@]}"; do

@@ -4,6 +4,7 @@
 // a half-read file.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "storage/datafolder.h"
@@ -81,4 +82,19 @@ TEST(ReadFaults, DataFolderLoadGoesOnWithAMessage) {
   EXPECT_EQ(content.Errors[0], "Stream read error: " + folder.File("variables.lst"));
   EXPECT_EQ(content.Settings.NDigit, 7);
   EXPECT_EQ(parser.UserFunctions.Count(), 1);
+}
+
+TEST(ReadFaults, FolderInPlaceOfEachFileReadsAsMissing) {
+  TTempFolder folder;
+  for (const char* name : {"Tamrix.ini", "Tamrix.his", "variables.lst", "functions.lst"}) {
+    std::filesystem::create_directory(folder.File(name));
+  }
+  TZQParser parser;
+  const TDataFolderContent content = LoadDataFolder(folder.Path(), parser);
+  EXPECT_TRUE(content.Errors.empty());
+  EXPECT_EQ(content.Settings.NDigit, TMainSettings{}.NDigit);
+  EXPECT_TRUE(content.Constants.Groups.empty());
+  EXPECT_TRUE(content.Functions.Groups.empty());
+  EXPECT_TRUE(ReadHistory(folder.File("Tamrix.his")).empty());
+  EXPECT_EQ(folder.FileCount(), 4u);
 }
