@@ -18,6 +18,8 @@ QWidget* BoxOwner(QWidget* owner) {
 // Shows the box in front of every other window, even while the program is
 // in the background, and waits for the answer.
 QMessageBox::ButtonRole Run(QMessageBox& box) {
+  // Texts may quote what the user typed: never read them as markup.
+  box.setTextFormat(Qt::PlainText);
   // Modality first: QMessageBox resets the window flags when it is set.
   box.setWindowModality(box.parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
   box.setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -16,6 +16,7 @@ struct SeenBox {
   QWidget* parent = nullptr;
   QStringList buttons;
   bool onTop = false;
+  Qt::TextFormat format = Qt::AutoText;
 };
 
 // Waits for the next box to open, notes what it shows and presses the
@@ -33,6 +34,7 @@ void AnswerNextBox(SeenBox* seen, const QString& button) {
     seen->icon = box->icon();
     seen->parent = box->parentWidget();
     seen->onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    seen->format = box->textFormat();
     for (QAbstractButton* b : box->buttons()) seen->buttons << b->text();
     for (QAbstractButton* b : box->buttons()) {
       if (b->text() == button) {
@@ -54,6 +56,7 @@ class TestMessageBoxes : public QObject {
   void confirmNo();
   void confirmClosedIsNo();
   void error();
+  void textIsNotMarkup();
   void exceptionHasProgramTitle();
   void ownerIsActiveWindow();
 };
@@ -94,6 +97,15 @@ void TestMessageBoxes::error() {
   QCOMPARE(seen.text, QString("Неверное имя переменной или функции"));
   QCOMPARE(seen.icon, QMessageBox::Critical);
   QCOMPARE(seen.buttons.size(), 1);
+}
+
+void TestMessageBoxes::textIsNotMarkup() {
+  TQtMessageBoxes boxes;
+  SeenBox seen;
+  AnswerNextBox(&seen, "OK");
+  boxes.ShowException(nullptr, "'<b>1</b>' - неверное дробное значение");
+  QCOMPARE(seen.text, QString("'<b>1</b>' - неверное дробное значение"));
+  QCOMPARE(seen.format, Qt::PlainText);
 }
 
 void TestMessageBoxes::exceptionHasProgramTitle() {
