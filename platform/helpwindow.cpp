@@ -1,6 +1,6 @@
 #include "platform/helpwindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTextBrowser>
 
 #include "platform/helpdocument.h"
@@ -22,6 +22,20 @@ void THelpWindowViewer::ShowTopic(const QString& helpFile, int topic) {
     // A window without owner outlives nothing: it goes with the program.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_browser, [this] { delete m_browser; });
   }
+  // Help asked for from a modal dialog must be usable while the dialog runs,
+  // so the window then joins the modal windows (on top of the dialog); help
+  // for a window kept above all others is kept above as well.
+  QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality modality = modal && modal != m_browser ? Qt::ApplicationModal : Qt::NonModal;
+  QWidget* asking = QApplication::activeWindow();
+  const bool onTop = asking && asking != m_browser && asking->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  if (m_browser->windowModality() != modality ||
+      m_browser->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop) {
+    m_browser->hide();  // both can only change while the window is hidden
+    m_browser->setWindowModality(modality);
+    m_browser->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  }
+
   const QUrl page = HelpTopicUrl(helpFile, topic);
   if (page.isEmpty()) {
     m_browser->clearHistory();

@@ -1,4 +1,5 @@
 // The help file's topics and the window that shows them.
+#include <QDialog>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -14,6 +15,8 @@ class TestHelpViewer : public QObject {
   void everyTopicHasItsPage();
   void windowShowsTopic();
   void unknownFileSaysSo();
+  void usableOverModalDialog();
+  void aboveAWindowKeptOnTop();
 };
 
 void TestHelpViewer::topicUrl_data() {
@@ -88,6 +91,43 @@ void TestHelpViewer::unknownFileSaysSo() {
   QVERIFY(browser->toPlainText().contains("Other<b>.hlp"));
   QVERIFY(browser->toPlainText().contains("Не удаётся открыть файл справки"));
   delete viewer;
+}
+
+void TestHelpViewer::usableOverModalDialog() {
+  THelpWindowViewer viewer;
+  QDialog dialog;
+  dialog.setModal(true);
+  dialog.show();
+  QCOMPARE(QApplication::activeModalWidget(), &dialog);
+  viewer.ShowTopic("Tamrix.hlp", 3);
+  // The help window is the top modal window, so it takes input while the
+  // dialog waits.
+  QCOMPARE(QApplication::activeModalWidget(), viewer.Browser());
+  viewer.Browser()->close();
+  dialog.close();
+  // Asked for from an ordinary window, the help blocks nothing.
+  viewer.ShowTopic("Tamrix.hlp", 1);
+  QCOMPARE(viewer.Browser()->windowModality(), Qt::NonModal);
+  QVERIFY(viewer.Browser()->isVisible());
+  QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestHelpViewer::aboveAWindowKeptOnTop() {
+  THelpWindowViewer viewer;
+  QWidget onTop;
+  onTop.setWindowFlag(Qt::WindowStaysOnTopHint);
+  onTop.show();
+  QApplication::setActiveWindow(&onTop);
+  viewer.ShowTopic("Tamrix.hlp", 1);
+  QVERIFY(viewer.Browser()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QVERIFY(viewer.Browser()->isVisible());
+
+  QWidget ordinary;
+  ordinary.show();
+  QApplication::setActiveWindow(&ordinary);
+  viewer.ShowTopic("Tamrix.hlp", 2);
+  QVERIFY(!viewer.Browser()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+  QVERIFY(viewer.Browser()->isVisible());
 }
 
 QTEST_MAIN(TestHelpViewer)
