@@ -172,6 +172,15 @@ start_tamrix
 expect_result 14
 xdo key ctrl+F12
 wait_until 5 minimised || fail "the hot key did not minimise the active window"
+# In the tray: the program's only visible window is its icon there.
+tray_icon() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+    [ "$w" != "$wid" ] && return 0
+  done
+  return 1
+}
+wait_until 5 tray_icon || fail "no tray icon while the program is minimised into the tray"
 sleep 0.5
 xdo key ctrl+F12
 wait_until 5 shown || fail "the hot key did not bring the window back from the tray"
@@ -187,6 +196,7 @@ start_tamrix
 xdo key ctrl+F12
 wait_until 5 minimised || fail "the hot key did not minimise the window (no tray)"
 sleep 0.5
+tray_icon && fail "a tray icon although InTray is off"
 xdo key ctrl+F12
 wait_until 5 shown || fail "the hot key did not restore the minimised window"
 echo "ok: hot key without the tray"
