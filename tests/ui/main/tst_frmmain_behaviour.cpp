@@ -165,6 +165,26 @@ class TestMainBehaviour : public QObject {
     QTRY_VERIFY(w.isMinimized() || !w.isVisible());
   }
 
+  void theMenusMoveFollowsTheArrowKeysAndEscPutsTheWindowBack() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    w.cbInput->setEditText(QStringLiteral("1+1"));
+    const QPoint start = w.pos();
+    w.SysCommand(syscmd::Move);
+    QTest::keyClick(&w, Qt::Key_Left);
+    QTest::keyClick(&w, Qt::Key_Down);
+    QCOMPARE(w.pos(), start + QPoint(-8, 8));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCOMPARE(w.pos(), start);
+    QCOMPARE(w.cbInput->currentText(), QStringLiteral("1+1"));  // Esc ended the move only
+    w.SysCommand(syscmd::Move);
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(w.pos(), start + QPoint(8, 0));
+    QTest::keyClick(&w, Qt::Key_Right);  // the move is over
+    QCOMPARE(w.pos(), start + QPoint(8, 0));
+  }
+
   void theHotKeyMinimisesIntoTheTrayAndBringsTheWindowBack() {
     TMainFixture f;
     TfrmMain& w = f.Show();
