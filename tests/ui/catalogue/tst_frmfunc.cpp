@@ -6,6 +6,7 @@
 #include <QTabBar>
 
 #include "catalogueharness.h"
+#include "tests/storage/legacybuilder.h"
 
 namespace {
 constexpr int kFunc = TfrmFunc::pgFunc;
@@ -56,6 +57,8 @@ class TestFrmFunc : public QObject {
   void expandedStateSurvivesRestart();
   void placeAndColumnsSurviveRestart();
   void failedSaveKeepsTheChange();
+  void legacyFileConvertedAtStart();
+  void unreadableStartNeverOverwrites();
   void helpButton();
   void closingOnlyHides();
 
@@ -407,23 +410,68 @@ void TestFrmFunc::placeAndColumnsSurviveRestart() {
   QCOMPARE(h->Func().size(), QSize(500, 400));
 }
 
+namespace {
+// No file can be made next to the list file any more: the save's temporary
+// names are all taken, and (for a user without root's rights) the folder is
+// read-only.
+void BlockWrites(const QString& folder, const std::string& path) {
+  for (int i = 0; i < 100; ++i)
+    QDir().mkdir(QString::fromStdString(path + ".tmp" + std::to_string(QCoreApplication::applicationPid()) + "_" +
+                                        std::to_string(i)));
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+}
+
+void AllowWrites(const QString& folder) {
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+}  // namespace
+
 void TestFrmFunc::failedSaveKeepsTheChange() {
   h->ShowCatalogue(kVar);
   AddConstant("a", "1", "", "A");
   const QByteArray before = h->FileBytes("variables.lst");
-  // No file can be made next to the list file any more: the save's
-  // temporary names are all taken, and (for a user without root's rights)
-  // the folder is read-only.
   const std::string path = h->ProgramDir() + "variables.lst";
-  for (int i = 0; i < 100; ++i)
-    QDir().mkdir(QString::fromStdString(path + ".tmp" + std::to_string(QCoreApplication::applicationPid()) + "_" + std::to_string(i)));
-  QFile::setPermissions(h->Dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+  BlockWrites(h->Dir.path(), path);
   AddConstant("b", "2", "", "A");
-  QFile::setPermissions(h->Dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  AllowWrites(h->Dir.path());
   QCOMPARE(h->Exceptions(), QStringList{QString::fromStdString("Unable to write to " + path + ".")});
   QCOMPARE(Children(h->Row(kVar, "A")), (QStringList{"a", "b"}));
   QCOMPARE(h->Eval("b"), std::string("2"));
   QCOMPARE(h->FileBytes("variables.lst"), before);
+}
+
+void TestFrmFunc::legacyFileConvertedAtStart() {
+  h->Windows = {};
+  h->WriteFile("variables.lst", QByteArray::fromStdString(legacy::PhysicsConstants(2)));
+  h->Start();
+  QCOMPARE(Children(h->Row(kVar, "Физика")), (QStringList{"g", "c"}));
+  QCOMPARE(h->Eval("g"), std::string("9.81"));
+  QCOMPARE(h->FileBytes("variables.lst"),
+           QByteArray::fromStdString("[" + legacy::kPhysics + "]\r\ng=9.81|9.81|gravity\r\nc=3e8|300000000|\r\n"));
+  QVERIFY(h->Exceptions().isEmpty());
+}
+
+void TestFrmFunc::unreadableStartNeverOverwrites() {
+  // The old file cannot be converted: its page is shown and used, the other
+  // list file is read all the same, and the page's file is never written
+  // over with a page that may not hold all of it.
+  h->Windows = {};
+  const QByteArray old = QByteArray::fromStdString(legacy::PhysicsConstants(2));
+  h->WriteFile("variables.lst", old);
+  h->WriteFile("functions.lst", "[F]\r\nhyp(a,b)=sqrt(a*a+b*b)|\r\n");
+  const std::string path = h->ProgramDir() + "variables.lst";
+  BlockWrites(h->Dir.path(), path);
+  h->Start();
+  const QString failure = QString::fromStdString("Unable to write to " + path + ".");
+  QCOMPARE(h->Exceptions(), QStringList{failure});
+  QCOMPARE(h->Eval("g"), std::string("9.81"));
+  QCOMPARE(h->Eval("hyp(3,4)"), std::string("5"));
+  AllowWrites(h->Dir.path());
+  h->ShowCatalogue(kVar);
+  AddConstant("k", "2", "", "Физика");
+  QCOMPARE(h->Exceptions(), (QStringList{failure, failure}));
+  QCOMPARE(h->Eval("k"), std::string("2"));
+  QCOMPARE(h->FileBytes("variables.lst"), old);
 }
 
 void TestFrmFunc::helpButton() {
