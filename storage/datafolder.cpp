@@ -1,5 +1,6 @@
 #include "storage/datafolder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -15,6 +16,23 @@ std::string WithSlash(std::string dir) {
   return dir;
 }
 
+// A folder that a package manager fills: a program there is an installed
+// copy shared by every user of the machine, even when the user running it
+// (root) may write there. Its data belongs in the user's own folder.
+bool IsSystemProgramDir(const std::string& dir) {
+  for (const char* prefix : {"/usr/", "/bin/", "/sbin/", "/lib/", "/opt/", "/snap/"}) {
+    if (dir.rfind(prefix, 0) == 0) return true;
+  }
+  return false;
+}
+
+// A folder the user has made his own: writable, and owned by him (a
+// writable folder of somebody else is not where his settings should go).
+bool IsOwnWritableDir(const std::string& dir) {
+  struct stat st {};
+  return ::access(dir.c_str(), W_OK) == 0 && ::stat(dir.c_str(), &st) == 0 && st.st_uid == ::geteuid();
+}
+
 }  // namespace
 
 std::string ResolveProgramDir(const std::string& programFilePath, const std::optional<std::string>& dirOverride,
@@ -22,7 +40,9 @@ std::string ResolveProgramDir(const std::string& programFilePath, const std::opt
   if (dirOverride) return WithSlash(*dirOverride);
   const std::filesystem::path parent = std::filesystem::path(programFilePath).parent_path();
   const std::string programDir = WithSlash(parent.empty() ? std::string("./") : parent.string());
-  if (::access(programDir.c_str(), W_OK) == 0 || FileExists(programDir + kSettingsFileName)) return programDir;
+  const bool portable =
+      !IsSystemProgramDir(programDir) && (FileExists(programDir + kSettingsFileName) || IsOwnWritableDir(programDir));
+  if (portable) return programDir;
   if (!userDirs.XdgConfigHome.empty() && userDirs.XdgConfigHome.front() == '/') {
     return WithSlash(userDirs.XdgConfigHome) + "tamrix/";
   }

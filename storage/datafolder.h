@@ -17,10 +17,12 @@ inline constexpr const char* kConstFileName = "variables.lst";
 inline constexpr const char* kFuncFileName = "functions.lst";
 
 // The folder, ending with "/": dirOverride when given (the --dir option);
-// else the program file's folder when it is writable or already holds
-// "Tamrix.ini"; else $XDG_CONFIG_HOME/tamrix/ (~/.config/tamrix/ when unset
-// or not absolute). Creates nothing: a missing folder is made by the first
-// write into it.
+// else the program file's folder for a portable copy: one that already holds
+// "Tamrix.ini", or that the user owns and may write; else
+// $XDG_CONFIG_HOME/tamrix/ (~/.config/tamrix/ when unset or not absolute).
+// A program installed under /usr, /bin, /sbin, /lib, /opt or /snap is never
+// portable, also when root runs it. Creates nothing: a missing folder is made
+// by the first write into it.
 std::string ResolveProgramDir(const std::string& programFilePath, const std::optional<std::string>& dirOverride,
                               const TUserDirs& userDirs);
 
