@@ -1,6 +1,8 @@
 // Program entry: with --eval (or --help) the command-line evaluator, which
 // needs no display; otherwise the calculator's five windows and the event loop.
 #include <QApplication>
+#include <unistd.h>
+
 #include <iostream>
 #include <memory>
 
@@ -12,6 +14,7 @@
 #include "ui/catalogue/frmfunc.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/singleinstance.h"
 #include "ui/options/frmoptions.h"
 #include "ui/options/runoptionsdialog.h"
 #include "ui/widgets/aboutbox.h"
@@ -21,10 +24,19 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Tamrix"));
+  app.setDesktopFileName(QStringLiteral("tamrix"));  // matches the menu entry tamrix.desktop
   app.setProperty("helpFile", QString::fromLatin1(kAppHelpFile));
   const TCommandLine commandLine = ParseCommandLine(argc, argv);
   const std::string programDir =
       ResolveProgramDir(RunningProgramPath(argc > 0 ? argv[0] : nullptr), commandLine.Dir, ReadUserDirs());
+  // "tamrix --toggle" (a desktop shortcut where no global key can be
+  // grabbed): the calculator already running on this data folder acts as on
+  // its hot key and this run ends; with none running, this one becomes it.
+  TSingleInstance instance(TSingleInstance::ServerName(QString::fromStdString(programDir), ::getuid()));
+  if (WantsToggle(argc, argv) &&
+      TSingleInstance::SendToggle(instance.Name(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
+    return 0;
+  }
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
 
   // The five windows in their order; the catalogue reads the user's
@@ -52,6 +64,8 @@ int main(int argc, char** argv) {
   // sits hidden in the notification area.
   app.setQuitOnLastWindowClosed(false);
   QObject::connect(&frmMain, &TfrmMain::Closed, &app, &QCoreApplication::quit);
+  QObject::connect(&instance, &TSingleInstance::ToggleRequested, &frmMain, &TfrmMain::WMHotKey);
+  instance.Listen();
   frmMain.show();
   return app.exec();
 }

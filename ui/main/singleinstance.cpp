@@ -1,0 +1,141 @@
+#include "ui/main/singleinstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+#include <QTimer>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <system_error>
+
+namespace {
+
+// The request is one line, then an optional line with the launcher's
+// activation token; the answer is one line.
+constexpr char kToggle[] = "toggle";
+constexpr char kTokenPrefix[] = "token=";
+constexpr char kAnswer[] = "ok\n";
+// A request longer than this is no toggle; the connection is dropped.
+constexpr qint64 kMaxRequest = 4096;
+// A client that connects and says nothing is dropped after this.
+constexpr int kRequestWaitMs = 3000;
+
+QString NormalisedFolder(const QString& dataFolder) {
+  const std::string absolute = QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()).toStdString();
+  std::error_code ec;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, ec);
+  QString path = ec ? QString::fromStdString(absolute) : QString::fromStdString(resolved.string());
+  path = QDir::cleanPath(path);
+  return path;
+}
+
+}  // namespace
+
+bool WantsToggle(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i] && std::string_view(argv[i]) == "--toggle") return true;
+  }
+  return false;
+}
+
+QString TSingleInstance::ServerName(const QString& dataFolder, unsigned userId) {
+  QCryptographicHash hash(QCryptographicHash::Sha256);
+  hash.addData(QByteArray::number(userId));
+  hash.addData(QByteArrayView("\0", 1));
+  hash.addData(NormalisedFolder(dataFolder).toUtf8());
+  const QString id = QString::fromLatin1(hash.result().toHex().left(16));
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
+    return QDir(runtime).filePath(QStringLiteral("tamrix-%1").arg(id));
+  }
+  // The temporary folder is shared: the user id in the name keeps users
+  // apart even before the hash is compared, and the socket is made
+  // accessible to its owner only.
+  return QStringLiteral("tamrix-%1-%2").arg(userId).arg(id);
+}
+
+bool TSingleInstance::SendToggle(const QString& serverName, const QString& activationToken, int timeoutMs) {
+  QLocalSocket socket;
+  socket.connectToServer(serverName);
+  if (!socket.waitForConnected(timeoutMs)) return false;
+  QByteArray request = QByteArray(kToggle) + '\n';
+  const QByteArray token = activationToken.toUtf8();
+  if (!token.isEmpty() && !token.contains('\n')) request += kTokenPrefix + token + '\n';
+  socket.write(request);
+  if (!socket.waitForBytesWritten(timeoutMs)) return false;
+  while (!socket.canReadLine()) {
+    if (!socket.waitForReadyRead(timeoutMs)) return false;
+  }
+  return socket.readLine() == kAnswer;
+}
+
+TSingleInstance::TSingleInstance(QString serverName, QObject* parent)
+    : QObject(parent), m_name(std::move(serverName)) {}
+
+TSingleInstance::~TSingleInstance() = default;
+
+bool TSingleInstance::IsListening() const { return m_server && m_server->isListening(); }
+
+bool TSingleInstance::Listen() {
+  if (IsListening()) return true;
+  // The toolkit's listen replaces a socket file that is in use, cutting off
+  // the calculator behind it; the lock decides who serves the name. The
+  // lock of a calculator that was killed names a process that is gone and
+  // is taken over.
+  const QString socketPath =
+      QDir::isAbsolutePath(m_name) ? m_name : QDir(QDir::tempPath()).filePath(m_name);
+  auto lock = std::make_unique<QLockFile>(socketPath + QStringLiteral(".lock"));
+  lock->setStaleLockTime(0);
+  if (!lock->tryLock(0)) return false;
+  QLocalServer::removeServer(m_name);  // a leftover of a killed calculator
+  auto server = std::make_unique<QLocalServer>(this);
+  server->setSocketOptions(QLocalServer::UserAccessOption);
+  if (!server->listen(m_name)) return false;
+  m_lock = std::move(lock);
+  m_server = server.release();
+  connect(m_server, &QLocalServer::newConnection, this, [this] {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+      connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+      connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequest(socket); });
+      // A client that never finishes its request does not keep a socket.
+      QTimer::singleShot(kRequestWaitMs, socket, [socket] { socket->abort(); });
+      ReadRequest(socket);
+    }
+  });
+  return true;
+}
+
+void TSingleInstance::ReadRequest(QLocalSocket* socket) {
+  if (socket->property("answered").toBool()) return;
+  if (!socket->canReadLine()) {
+    if (socket->bytesAvailable() > kMaxRequest) socket->abort();
+    return;
+  }
+  const QByteArray line = socket->readLine(kMaxRequest).trimmed();
+  if (line != kToggle) {
+    socket->abort();
+    return;
+  }
+  // The token line comes in the same write; one missing is no error.
+  const QByteArray next = socket->canReadLine() ? socket->readLine(kMaxRequest).trimmed() : QByteArray();
+  if (next.startsWith(kTokenPrefix) && next.size() > qsizetype(sizeof kTokenPrefix - 1)) {
+    const QByteArray token = next.mid(sizeof kTokenPrefix - 1);
+    // Read by the toolkit when the window asks to be activated on Wayland.
+    qputenv("XDG_ACTIVATION_TOKEN", token);
+  }
+  socket->setProperty("answered", true);
+  socket->write(kAnswer);
+  socket->flush();
+  // Answer first: the client is waiting and exits at once, whatever the
+  // window then does.
+  QPointer<TSingleInstance> self(this);
+  QTimer::singleShot(0, this, [self] {
+    if (self) emit self->ToggleRequested();
+  });
+  socket->disconnectFromServer();
+}
