@@ -22,6 +22,17 @@ struct TEntryValue {
   std::string Value;
 };
 
+bool SameSettings(const TMainSettings& a, const TMainSettings& b) {
+  return a.FontName == b.FontName && a.FontSize == b.FontSize && a.FontBold == b.FontBold &&
+         a.FontItalic == b.FontItalic && a.Left == b.Left && a.Top == b.Top && a.Width == b.Width &&
+         a.ExprMem == b.ExprMem && a.InTray == b.InTray && a.CloseQuery == b.CloseQuery && a.OnTop == b.OnTop &&
+         a.DropOut == b.DropOut && a.ErrorOn == b.ErrorOn && a.Angle == b.Angle && a.Expression == b.Expression &&
+         a.NExpres == b.NExpres && a.VK_Code == b.VK_Code && a.fsModifiers == b.fsModifiers &&
+         a.OutStr1 == b.OutStr1 && a.OutStr2 == b.OutStr2 && a.OutStr3 == b.OutStr3 &&
+         a.DecimalSeparator == b.DecimalSeparator && a.ArgumentSeparator == b.ArgumentSeparator &&
+         a.NDigit == b.NDigit;
+}
+
 // Every section and key the reader lists, with the value read for it.
 std::vector<TEntryValue> ReadAll(const TProfileDocument& doc) {
   std::vector<TEntryValue> all;
@@ -71,5 +82,13 @@ int FuzzProfileFile(const std::uint8_t* data, std::size_t size) {
     if (doc.Find(e.Section, e.Key) != e.Value) FuzzFailure("a write changed another key");
   }
   if (doc.ReadSections().size() < sections.size()) FuzzFailure("a write lost a section");
+
+  // Settings read from the file, written as the closing writes them and read
+  // again, are the same settings.
+  TMainSettings settings = ReadMainSettings(doc);
+  WriteMainSettings(doc, settings);
+  TMainSettings again = ReadMainSettings(doc);
+  if (settings.ExprMem) settings.Expression.clear(), again.Expression.clear();
+  if (!SameSettings(settings, again)) FuzzFailure("settings change in a write and read");
   return 0;
 }
