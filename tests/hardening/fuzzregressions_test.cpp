@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 fs::path FuzzFolder() {
   const char* source = std::getenv("TAMRIX_SOURCE_DIR");
-  return fs::path(source ? source : ".") / "fuzz";
+  return source ? fs::path(source) / "fuzz" : fs::path(TAMRIX_FUZZ_DIR);
 }
 
 // Runs every file of the folder; returns how many there were.
