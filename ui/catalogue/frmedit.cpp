@@ -33,6 +33,13 @@ T* Place(T* widget, int left, int top, int width, int height) {
   widget->setGeometry(left, top, width, height);
   return widget;
 }
+
+// A label is as wide as its text.
+QLabel* PlaceLabel(QLabel* label, int left, int top) {
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
 }  // namespace
 
 TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
@@ -44,15 +51,15 @@ TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
   // distances to the edges from there.
   resize(kDesignWidth, kFixedHeight);
 
-  Label4 = Place(new QLabel("Категория", this), 8, 4, 60, 14);
+  Label4 = PlaceLabel(new QLabel("Категория", this), 8, 4);
   cbCategory = Place(new QComboBox(this), 8, 20, 233, 21);
   cbCategory->setEditable(true);
   cbCategory->setInsertPolicy(QComboBox::NoInsert);
-  Label1 = Place(new QLabel("Имя", this), 8, 48, 60, 14);
+  Label1 = PlaceLabel(new QLabel("Имя", this), 8, 48);
   edName = Place(new QLineEdit(this), 8, 64, 81, 21);
-  Label2 = Place(new QLabel("Значение", this), 96, 48, 100, 14);
+  Label2 = PlaceLabel(new QLabel("Значение", this), 96, 48);
   edValue = Place(new QLineEdit(this), 96, 64, 145, 21);
-  Label3 = Place(new QLabel("Описание", this), 8, 92, 60, 14);
+  Label3 = PlaceLabel(new QLabel("Описание", this), 8, 92);
   edDescription = Place(new QLineEdit(this), 8, 108, 233, 21);
   btnOk = Place(new QPushButton("Ok", this), 80, 138, 81, 23);
   btnCancel = Place(new QPushButton("Отмена", this), 168, 138, 73, 23);

@@ -10,6 +10,8 @@
 #include <QWindow>
 #include <qdrawutil.h>
 
+#include <algorithm>
+
 #include "engine/zqparser.h"
 #include "platform/glyphs.h"
 #include "platform/helpviewer.h"
@@ -227,7 +229,6 @@ void TfrmFunc::closeEvent(QCloseEvent* event) {
 
 void TfrmFunc::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  m_anchors->Apply(this);
   FitColumns();
 }
 

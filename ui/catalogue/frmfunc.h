@@ -37,10 +37,6 @@ class TfrmFunc : public QWidget {
   TCatalogueTree* vtVar = nullptr;
   TCatalogueTree* vtUserFunc = nullptr;
 
-  // The two user pages: rows, category lists, parser lines, list files.
-  TConstUserPage& ConstPage() { return *m_constPage; }
-  TFuncUserPage& UserFuncPage() { return *m_funcPage; }
-
   // Shows the window (btnFunc, F5 of the main window) and brings it forward.
   void ShowCatalogue();
 
@@ -76,6 +72,7 @@ class TfrmFunc : public QWidget {
   TCatalogueContext m_context;
   TfrmEdit& m_editor;
   TAnchors* m_anchors = nullptr;
+  // The two user pages: rows, category lists, parser lines, list files.
   std::unique_ptr<TConstUserPage> m_constPage;
   std::unique_ptr<TFuncUserPage> m_funcPage;
 };

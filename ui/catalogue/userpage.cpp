@@ -87,6 +87,7 @@ void TUserPage<Record>::PrepareEditor(TfrmEdit& editor, bool adding) const {
   editor.setWindowTitle(adding ? kind.AddCaption : kind.ChangeCaption);
   editor.HelpContext = kind.HelpTopic;
   editor.Label2->setText(kind.ValueLabel);
+  editor.Label2->adjustSize();
   editor.OldName.clear();
   editor.ComputedValue.clear();
   editor.edName->clear();
