@@ -11,6 +11,7 @@
 #include <string>
 
 #include "fuzz/harness/fuzztargets.h"
+#include "fuzz/harness/scratchfolder.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -49,4 +50,8 @@ TEST(FuzzRegressions, EmptyInputIsHandledByEveryTarget) {
     SCOPED_TRACE(target.Name);
     EXPECT_EQ(target.Run(nullptr, 0), 0);
   }
+}
+
+TEST(FuzzRegressions, BrokenPropertyEndsTheRun) {
+  EXPECT_DEATH(FuzzFailure("pages differ"), "fuzz property broken: pages differ");
 }

@@ -110,6 +110,60 @@ TEST(FaultShim, StandsInFrontOfTheCLibrary) {
   EXPECT_FALSE(folder.Exists("probe"));
 }
 
+// Each fault does what it says to a file under the pattern, and nothing to
+// a file outside it.
+TEST(FaultShim, EachFaultOnlyWhereItIsAimed) {
+  struct TRow {
+    const char* Mode;
+    ssize_t FirstWrite;  // result of writing 6 bytes, -1 for a failure
+    int FirstErrno;
+    ssize_t SecondWrite;
+    int SyncResult;
+    int RenameResult;
+  };
+  const TRow rows[] = {
+      {"nospace", -1, ENOSPC, -1, 0, 0},
+      {"halfway", 3, 0, -1, 0, 0},
+      {"fsync", 6, 0, 6, -1, 0},
+      {"rename", 6, 0, 6, 0, -1},
+  };
+  for (const TRow& r : rows) {
+    SCOPED_TRACE(r.Mode);
+    TTempFolder folder;
+    TInjectedFault fault(r.Mode, "aimed");
+    for (const std::string name : {"aimed", "other"}) {
+      const bool aimed = name == "aimed";
+      const std::string path = folder.File(name);
+      const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      ASSERT_GE(fd, 0);
+      errno = 0;
+      EXPECT_EQ(::write(fd, "abcdef", 6), aimed ? r.FirstWrite : 6);
+      if (aimed && r.FirstWrite < 0) {
+        EXPECT_EQ(errno, r.FirstErrno);
+      }
+      EXPECT_EQ(::write(fd, "ghijkl", 6), aimed ? r.SecondWrite : 6);
+      EXPECT_EQ(::fsync(fd), aimed ? r.SyncResult : 0);
+      ::close(fd);
+      EXPECT_EQ(::rename(path.c_str(), (path + "2").c_str()), aimed ? r.RenameResult : 0);
+    }
+    EXPECT_EQ(folder.Read("other2"), "abcdefghijkl");
+  }
+}
+
+TEST(FaultShim, ReadErrorBreaksOffAfterTheFirstBytes) {
+  TTempFolder folder;
+  const std::string path = folder.Write("aimed", "abcdefgh");
+  TInjectedFault fault("readerror", "aimed");
+  const int fd = ::open(path.c_str(), O_RDONLY);
+  ASSERT_GE(fd, 0);
+  char buf[16];
+  EXPECT_EQ(::read(fd, buf, sizeof buf), 4);
+  errno = 0;
+  EXPECT_EQ(::read(fd, buf, sizeof buf), -1);
+  EXPECT_EQ(errno, EIO);
+  ::close(fd);
+}
+
 TEST(StorageFaults, FailedSaveReportsAndKeepsThePreviousFile) {
   for (const TFaultCase& f : kFaults) {
     for (const TSaveCase& c : SaveCases()) {
