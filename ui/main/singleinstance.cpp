@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -26,12 +27,11 @@ constexpr qint64 kMaxRequest = 4096;
 constexpr int kRequestWaitMs = 3000;
 
 QString NormalisedFolder(const QString& dataFolder) {
-  const std::string absolute = QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()).toStdString();
+  const QByteArray absolute = QFile::encodeName(QDir::cleanPath(QFileInfo(dataFolder).absoluteFilePath()));
   std::error_code ec;
-  const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, ec);
-  QString path = ec ? QString::fromStdString(absolute) : QString::fromStdString(resolved.string());
-  path = QDir::cleanPath(path);
-  return path;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute.toStdString(), ec);
+  if (ec) return QFile::decodeName(absolute);
+  return QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(resolved.string())));
 }
 
 }  // namespace
