@@ -28,7 +28,6 @@ class TestFrmEdit : public QObject {
   void failedCheckKeepsTyping();
   void cancelNeverChecks();
   void helpTopicFollowsMode();
-  void tabOrder();
   void fixedHeightAndMinimumWidth();
   void placeReadAndWrittenOnEveryClosing();
   void damagedPlaceSettingsStayUsable();
@@ -211,21 +210,6 @@ void TestFrmEdit::helpTopicFollowsMode() {
   Run(false, [](TfrmEdit& e) { QTest::keyClick(e.edValue, Qt::Key_F1); }, false);
   const QList<TRecordingHelpViewer::Request> expected{{"Tamrix.hlp", 4}, {"Tamrix.hlp", 5}};
   QCOMPARE(h->Help.Requests, expected);
-}
-
-void TestFrmEdit::tabOrder() {
-  QStringList order;
-  Run(true, [&](TfrmEdit& e) {
-    e.edName->setFocus();
-    for (int i = 0; i < 6; ++i) {
-      QWidget* focus = e.focusWidget();
-      // The category box's text part stands for the box.
-      if (focus && focus->parentWidget() == e.cbCategory) focus = e.cbCategory;
-      order << (focus ? focus->objectName() : QString("none"));
-      QTest::keyClick(focus, Qt::Key_Tab);
-    }
-  }, false);
-  QCOMPARE(order, (QStringList{"edName", "edValue", "edDescription", "btnOk", "btnCancel", "cbCategory"}));
 }
 
 void TestFrmEdit::fixedHeightAndMinimumWidth() {
