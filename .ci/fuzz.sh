@@ -5,13 +5,14 @@
 # behaviour, running out of memory, or a broken property of a target. A
 # finding's input is left in build-fuzz/findings/<target>/; once mended it
 # belongs in fuzz/regressions/<target>/.
-# FUZZ_SECONDS (default 60) sets the time per target.
+# FUZZ_SECONDS (default 60) sets the time per target; FUZZ_TARGETS (default
+# all of them) the targets to run, separated by blanks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 build=$root/build-fuzz
 seconds=${FUZZ_SECONDS:-60}
-targets=(evaluate formatvalue profilefile listfile historyfile)
+read -r -a targets <<<"${FUZZ_TARGETS:-evaluate formatvalue profilefile listfile historyfile}"
 
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTAMRIX_FUZZ=ON \
@@ -41,8 +42,8 @@ for t in "${targets[@]}"; do
     failed+=("$t")
     tail -n 60 "$build/fuzz-$t.log"
   fi
-  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$build/fuzz-$t.log" || true
-  echo "corpus: $(find "$work" -type f | wc -l) inputs"
+  # The last status line: executions, coverage, corpus size, speed.
+  grep -E '^#[0-9]+[[:space:]]+(DONE|NEW|REDUCE|pulse|INITED)' "$build/fuzz-$t.log" | tail -n 1 || true
 done
 if [ ${#failed[@]} -gt 0 ]; then
   echo "fuzz findings in: ${failed[*]} (inputs in $build/findings/)" >&2

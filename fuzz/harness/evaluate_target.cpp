@@ -11,6 +11,7 @@
 #include "fuzz/harness/fuzzinput.h"
 #include "fuzz/harness/fuzztargets.h"
 #include "fuzz/harness/scratchfolder.h"
+#include "storage/listrecords.h"
 
 namespace {
 // Settings byte: bit 0 Angle, bit 1 ErrorOn, bit 2 the "," ";" pair, bits 3
@@ -38,12 +39,21 @@ int FuzzEvaluate(const std::uint8_t* data, std::size_t size) {
   TZQParser parser;
   int userLines = 0;
   ReadSettings(in, parser, userLines);
-  // A user line starting with "@" is a function line (NAME=PARAMS|BODY),
-  // any other a constant line (NAME=VALUE).
+  // A user line "@HEAD=BODY" is a user function, handed over as the catalogue
+  // hands over its records (so its name never holds "("); any other line is
+  // a constant line NAME=VALUE as it stands.
   for (int i = 0; i < userLines; ++i) {
     const std::string_view line = in.Line();
-    if (!line.empty() && line.front() == '@') parser.UserFunctions.Append(std::string(line.substr(1)));
-    else parser.UserConstants.Append(std::string(line));
+    if (!line.empty() && line.front() == '@') {
+      const std::string_view record = line.substr(1);
+      const std::size_t eq = record.find('=');
+      TUserFuncRecord function;
+      function.Head = std::string(record.substr(0, eq));
+      if (eq != std::string_view::npos) function.Expression = std::string(record.substr(eq + 1));
+      parser.UserFunctions.Append(FuncLine(function));
+    } else {
+      parser.UserConstants.Append(std::string(line));
+    }
   }
   const std::string_view expression = in.Rest();
 
