@@ -24,6 +24,9 @@ constexpr std::string_view kUsage =
     "  --help             show this text\n"
     "\n"
     "Without --eval or --help the calculator window opens.\n"
+    "  --toggle           tell the calculator already running on the same data\n"
+    "                     folder to act as on its hot key (start one if none)\n"
+    "\n"
     "Exit status: 0 every evaluation succeeded, 1 one failed, 2 bad usage.\n";
 
 // The value of an option given as "--name VALUE" or "--name=VALUE".
