@@ -32,6 +32,15 @@ std::string OneLine(std::string_view s) {
   return out;
 }
 
+// Reading takes the blanks around a value and one pair of enclosing quotes
+// off it; a value that would lose either is written in quotes, so that it
+// reads back as it was written.
+std::string ProtectValue(std::string value) {
+  const bool blankEnds = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+  if (blankEnds || Unquote(value).size() != value.size()) return "\"" + value + "\"";
+  return value;
+}
+
 }  // namespace
 
 bool NextProfileLine(std::string_view text, std::size_t& pos, TProfileLine& line) {
@@ -160,7 +169,7 @@ void TProfileDocument::WriteString(std::string_view section, std::string_view ke
   const std::string keyText = OneLine(key);
   const std::string_view sectionName = Trim(sectionText);
   const std::string_view keyName = Trim(keyText);
-  const std::string entry = keyText + "=" + OneLine(value);
+  const std::string entry = keyText + "=" + ProtectValue(OneLine(value));
   bool found = false;
   bool inSection = false;
   std::size_t insertAt = 0;

@@ -8,6 +8,8 @@
 //    it the first one is read;
 //  - keys and values lose their surrounding blanks, and a value enclosed in a
 //    pair of equal quotes (" or ') loses them;
+//  - a written value that would lose blanks or quotes that way is written
+//    enclosed in double quotes, so it reads back as written;
 //  - a written key replaces its own line in place, a new key goes after the
 //    last line of its section, a new section to the end of the file; every
 //    other line stays as it was.
