@@ -76,7 +76,7 @@ int FuzzProfileFile(const std::uint8_t* data, std::size_t size) {
   }
   const std::string section = sections.empty() ? std::string("Fuzz") : sections.back();
   doc.WriteString(section, "FuzzKey", " written value ");
-  if (doc.Find(section, "FuzzKey") != "written value") FuzzFailure("a written key does not read back");
+  if (doc.Find(section, "FuzzKey") != " written value ") FuzzFailure("a written key does not read back");
   for (const TEntryValue& e : before) {
     if (SameProfileName(e.Section, section) && SameProfileName(e.Key, "FuzzKey")) continue;
     if (doc.Find(e.Section, e.Key) != e.Value) FuzzFailure("a write changed another key");
