@@ -46,7 +46,12 @@ int main(int argc, char** argv) {
   TfrmOptions frmOptions(*hotKey, &frmMain);
   TfrmEdit frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain);
   TfrmFunc frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,
-                                     [&frmMain] { frmMain.Activate(); }},
+                                     [&frmMain] {
+                                       // Text the program inserts is not a user edit: evaluate it here
+                                       // too, in case the desktop does not hand the activation over.
+                                       frmMain.Activate();
+                                       frmMain.cbInputChange();
+                                     }},
                    frmEdit, &frmMain);
   TAboutBox aboutBox(&frmMain);
 

@@ -34,7 +34,12 @@ void TestCatalogueWiring::constantReachesTheMainWindow() {
   TfrmMain frmMain(TMainServices{dir.path().toStdString() + "/", &hotKey, {}});
   TfrmEdit frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain);
   TfrmFunc frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,
-                                     [&frmMain] { frmMain.Activate(); }},
+                                     [&frmMain] {
+                                       // Text the program inserts is not a user edit: evaluate it here
+                                       // too, in case the desktop does not hand the activation over.
+                                       frmMain.Activate();
+                                       frmMain.cbInputChange();
+                                     }},
                    frmEdit, &frmMain);
   frmMain.ShowFunc = [&frmFunc] { frmFunc.ShowCatalogue(); };
   frmMain.Parser.ErrorOn = true;
