@@ -9,15 +9,10 @@
 #include "cli/commandline.h"
 #include "platform/hotkey.h"
 #include "storage/datafolder.h"
-#include "ui/catalogue/cataloguecontext.h"
-#include "ui/catalogue/frmedit.h"
-#include "ui/catalogue/frmfunc.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/programwindows.h"
 #include "ui/main/singleinstance.h"
-#include "ui/options/frmoptions.h"
-#include "ui/options/runoptionsdialog.h"
-#include "ui/widgets/aboutbox.h"
 
 int main(int argc, char** argv) {
   if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr)) return *status;
@@ -39,31 +34,8 @@ int main(int argc, char** argv) {
   }
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
 
-  // The five windows in their order; the catalogue reads the user's
-  // constants and functions into the main window's parser as it is created.
-  // (The entry editor comes first only because the catalogue holds it.)
-  TfrmMain frmMain(TMainServices{programDir, hotKey.get(), {}});
-  TfrmOptions frmOptions(*hotKey, &frmMain);
-  TfrmEdit frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain);
-  TfrmFunc frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,
-                                     [&frmMain] {
-                                       // Text the program inserts is not a user edit: evaluate it here
-                                       // too, in case the desktop does not hand the activation over.
-                                       frmMain.Activate();
-                                       frmMain.cbInputChange();
-                                     }},
-                   frmEdit, &frmMain);
-  TAboutBox aboutBox(&frmMain);
-
-  frmMain.ShowAbout = [&aboutBox] { aboutBox.exec(); };
-  frmMain.ShowFunc = [&frmFunc] { frmFunc.ShowCatalogue(); };
-  frmMain.ShowOptions = [&frmMain, &frmOptions] {
-    TOptionsTarget target{frmMain.InTray,      frmMain.ExprMem, frmMain.CloseQuery,
-                          frmMain.NExpres,     frmMain.Parser,  frmMain.fsModifiers,
-                          frmMain.VK_Code,     [&frmMain] { return frmMain.OutputFont(); },
-                          [&frmMain](const QFont& font) { frmMain.ApplyOutputFont(font); }};
-    return RunOptionsDialog(frmOptions, target);
-  };
+  TProgramWindows windows(programDir, hotKey.get());
+  TfrmMain& frmMain = windows.frmMain;
 
   // The program ends when the main window has closed for good, also when it
   // sits hidden in the notification area.

@@ -1,6 +1,9 @@
-// The catalogue wired to the real main window as the program entry does it:
-// F5 opens it, a constant added there is inserted into the input line at
-// the caret the line remembered, and the main window shows its value.
+// The windows wired as the program entry wires them (TProgramWindows):
+// F5 opens the catalogue, a constant added there is inserted into the input
+// line at the caret the line remembered, and the main window shows its
+// value; F7 opens the settings dialog filled from the main window, and OK
+// hands its values back.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,17 +15,15 @@
 
 #include "platform/fakehotkeyservice.h"
 #include "platform/scriptedmessageboxes.h"
-#include "storage/profilefile.h"
 #include "ui/catalogue/cataloguetree.h"
-#include "ui/catalogue/frmedit.h"
-#include "ui/catalogue/frmfunc.h"
-#include "ui/main/frmmain.h"
+#include "ui/main/programwindows.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 class TestCatalogueWiring : public QObject {
   Q_OBJECT
  private slots:
   void constantReachesTheMainWindow();
+  void optionsDialogEditsTheMainWindow();
 };
 
 void TestCatalogueWiring::constantReachesTheMainWindow() {
@@ -31,17 +32,10 @@ void TestCatalogueWiring::constantReachesTheMainWindow() {
   TScriptedMessageBoxes boxes;
   TMessageBoxesOverride boxesOn(&boxes);
   TFakeHotKeyService hotKey;
-  TfrmMain frmMain(TMainServices{dir.path().toStdString() + "/", &hotKey, {}});
-  TfrmEdit frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain);
-  TfrmFunc frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,
-                                     [&frmMain] {
-                                       // Text the program inserts is not a user edit: evaluate it here
-                                       // too, in case the desktop does not hand the activation over.
-                                       frmMain.Activate();
-                                       frmMain.cbInputChange();
-                                     }},
-                   frmEdit, &frmMain);
-  frmMain.ShowFunc = [&frmFunc] { frmFunc.ShowCatalogue(); };
+  TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+  TfrmMain& frmMain = windows.frmMain;
+  TfrmEdit& frmEdit = windows.frmEdit;
+  TfrmFunc& frmFunc = windows.frmFunc;
   frmMain.Parser.ErrorOn = true;
   frmMain.show();
   QVERIFY(QTest::qWaitForWindowActive(&frmMain));
@@ -76,6 +70,49 @@ void TestCatalogueWiring::constantReachesTheMainWindow() {
   QVERIFY(QTest::qWaitForWindowActive(&frmMain));
   QTRY_COMPARE(frmMain.edOutput2->text(), QString("19.62"));
   QCOMPARE(frmMain.cbInput->lineEdit()->cursorPosition(), 3);
+  QVERIFY(boxes.Boxes.isEmpty());
+}
+
+void TestCatalogueWiring::optionsDialogEditsTheMainWindow() {
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  TScriptedMessageBoxes boxes;
+  TMessageBoxesOverride boxesOn(&boxes);
+  TFakeHotKeyService hotKey;
+  TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+  TfrmMain& frmMain = windows.frmMain;
+  TfrmOptions& frmOptions = windows.frmOptions;
+  frmMain.show();
+  QVERIFY(QTest::qWaitForWindowActive(&frmMain));
+  const bool exprMem = frmMain.ExprMem;
+  const bool closeQuery = frmMain.CloseQuery;
+
+  // Shown filled from the main window; one switch changed, then OK.
+  bool shown = false;
+  bool filledMemory = !exprMem;
+  QTimer::singleShot(0, [&] {
+    shown = frmOptions.isVisible();
+    filledMemory = frmOptions.cbMemory->isChecked();
+    frmOptions.cbMemory->setChecked(!exprMem);
+    QTest::mouseClick(frmOptions.btnOk, Qt::LeftButton);
+    if (frmOptions.isVisible()) frmOptions.reject();
+  });
+  frmMain.cbInput->setFocus();
+  QTest::keyClick(frmMain.cbInput->lineEdit(), Qt::Key_F7);
+  QVERIFY(shown);
+  QCOMPARE(filledMemory, exprMem);
+  QCOMPARE(frmMain.ExprMem, !exprMem);
+  QCOMPARE(frmMain.CloseQuery, closeQuery);
+
+  // Cancel hands nothing back.
+  QTimer::singleShot(0, [&] {
+    frmOptions.cbCloseQuery->setChecked(!closeQuery);
+    QTest::mouseClick(frmOptions.btnCancel, Qt::LeftButton);
+    if (frmOptions.isVisible()) frmOptions.reject();
+  });
+  QTest::keyClick(frmMain.cbInput->lineEdit(), Qt::Key_F7);
+  QCOMPARE(frmMain.CloseQuery, closeQuery);
+  QCOMPARE(frmMain.ExprMem, !exprMem);
   QVERIFY(boxes.Boxes.isEmpty());
 }
 

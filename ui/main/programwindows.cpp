@@ -1,0 +1,28 @@
+#include "ui/main/programwindows.h"
+
+#include "ui/catalogue/cataloguecontext.h"
+#include "ui/options/runoptionsdialog.h"
+
+TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* hotKey)
+    : frmMain(TMainServices{programDir, hotKey, {}}),
+      frmOptions(*hotKey, &frmMain),
+      frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain),
+      frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,
+                                [this] {
+                                  // Text the program inserts is not a user edit: evaluate it here
+                                  // too, in case the desktop does not hand the activation over.
+                                  frmMain.Activate();
+                                  frmMain.cbInputChange();
+                                }},
+              frmEdit, &frmMain),
+      aboutBox(&frmMain) {
+  frmMain.ShowAbout = [this] { aboutBox.exec(); };
+  frmMain.ShowFunc = [this] { frmFunc.ShowCatalogue(); };
+  frmMain.ShowOptions = [this] {
+    TOptionsTarget target{frmMain.InTray,      frmMain.ExprMem, frmMain.CloseQuery,
+                          frmMain.NExpres,     frmMain.Parser,  frmMain.fsModifiers,
+                          frmMain.VK_Code,     [this] { return frmMain.OutputFont(); },
+                          [this](const QFont& font) { frmMain.ApplyOutputFont(font); }};
+    return RunOptionsDialog(frmOptions, target);
+  };
+}
