@@ -6,73 +6,36 @@
 #
 # Usage: e2e_tamrix.sh PATH/TO/tamrix   (under xvfb-run; exit 77 = skipped)
 set -uo pipefail
+source "$(dirname "$0")/xsession.sh"
 
 TAMRIX=${1:?usage: e2e_tamrix.sh PATH/TO/tamrix}
-for tool in xdotool xclip xprop xwininfo icewm; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
+require_x_session xdotool xclip xprop xwininfo icewm
 
 work=$(mktemp -d)
 data="$work/data"
-mkdir -p "$data" "$work/icewm"
+mkdir -p "$data"
 app_pid=""
-wm_pid=""
-
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 
 fail() {
   echo "FAIL: $*"
-  echo "--- windows"; xwininfo -root -tree 2>/dev/null | grep -i tamrix
+  show_windows
   for f in "$data"/Tamrix.ini "$data"/Tamrix.his "$work"/tamrix.log; do
     [ -f "$f" ] && { echo "--- $f"; tr -d '\r' < "$f"; }
   done
   exit 1
 }
 
-# Runs "$@" every 100 ms until it succeeds, for at most $1 seconds.
-wait_until() {
-  local seconds=$1; shift
-  local tries=$((seconds * 10))
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# A loaded Xvfb now and then turns a new connection away; xdotool fails
-# before it sends anything then, so trying again is safe.
-xdo() {
-  local attempt
-  for attempt in 1 2 3 4 5; do
-    xdotool "$@" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-# --- the desktop: a window manager with its tray, with no user settings.
-ICEWM_PRIVCFG="$work/icewm" icewm >/dev/null 2>&1 &
-wm_pid=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 15 wm_ready || fail "the window manager did not start"
-sleep 1  # let the task bar and its tray take their selections
+# --- the desktop: a window manager with its tray.
+start_window_manager
 
 # --- the program.
 start_tamrix() {
   "$TAMRIX" --dir "$data/" >>"$work/tamrix.log" 2>&1 &
   app_pid=$!
-  main_window() {
-    wid=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Tamrix$' 2>/dev/null | head -1)
-    [ -n "$wid" ]
-  }
-  wait_until 15 main_window || fail "the main window did not appear"
+  session_pids=("$app_pid")
+  wait_until 15 has_tamrix_window "$app_pid" || fail "the main window did not appear"
+  wid=$(tamrix_window "$app_pid")
   activate
 }
 
@@ -114,6 +77,7 @@ stop_tamrix() {
   wait "$app_pid"
   local status=$?
   app_pid=""
+  session_pids=()
   [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 

@@ -12,19 +12,19 @@ if [ -z "${TAMRIX_SCREENSHOT_DISPLAY:-}" ]; then
   TAMRIX_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$tamrix" "$out"
 fi
 
-data=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$data"' EXIT
+source "$here/xsession.sh"
+work=$(mktemp -d)
+data=$work
+trap end_session EXIT
 # All three fields out, in scientific, decimal and hexadecimal formats.
 printf '[Main]\r\nLeft=20\r\nTop=20\r\nWidth=420\r\nDropOut=1\r\nOutStr1=1\r\nOutStr2=2\r\nOutStr3=3\r\nExpression=1/sqrt(2*Pi)*exp(-0.5^2/2)*1000\r\n' \
   > "$data/Tamrix.ini"
 "$tamrix" --dir "$data/" >/dev/null 2>&1 &
 pid=$!
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --pid "$pid" --name '^Tamrix$' 2>/dev/null | head -1) && [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "${wid:-}" ] || { echo "the window did not appear" >&2; exit 1; }
-xdotool windowactivate "$wid" 2>/dev/null || true
+session_pids=("$pid")
+wait_until 10 has_tamrix_window "$pid" || { echo "the window did not appear" >&2; exit 1; }
+wid=$(tamrix_window "$pid")
+xdo windowactivate "$wid" || true
 sleep 1  # the slide-out panel and the first evaluation
 mkdir -p "$(dirname "$out")"
 import -window "$wid" "$out"

@@ -8,61 +8,33 @@
 #
 # Usage: toggle_e2e.sh PATH/TO/tamrix   (under xvfb-run; exit 77 = skipped)
 set -uo pipefail
+source "$(dirname "$0")/../e2e/xsession.sh"
 
 TAMRIX=${1:?usage: toggle_e2e.sh PATH/TO/tamrix}
-for tool in xdotool xprop xwininfo icewm; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-[ -n "${DISPLAY:-}" ] || { echo "SKIP: no X display (run under xvfb-run)"; exit 77; }
+require_x_session xdotool xprop xwininfo icewm
 
 work=$(mktemp -d)
-mkdir -p "$work/a" "$work/b" "$work/c" "$work/icewm" "$work/runtime"
+mkdir -p "$work/a" "$work/b" "$work/c" "$work/runtime"
 chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
-pids=()
-wm_pid=""
-
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap end_session EXIT
 
 fail() {
   echo "FAIL: $*"
-  echo "--- windows"; xwininfo -root -tree 2>/dev/null | grep -i tamrix
+  show_windows
   [ -f "$work/tamrix.log" ] && { echo "--- log"; cat "$work/tamrix.log"; }
   exit 1
 }
 
-wait_until() {
-  local seconds=$1; shift
-  local tries=$((seconds * 10))
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-ICEWM_PRIVCFG="$work/icewm" icewm >/dev/null 2>&1 &
-wm_pid=$!
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_until 15 wm_ready || fail "the window manager did not start"
-sleep 1
-
-# The visible main window of the program with that process id.
-window_of() { xdotool search --all --onlyvisible --pid "$1" --name '^Tamrix$' 2>/dev/null | head -1; }
-has_window() { [ -n "$(window_of "$1")" ]; }
+start_window_manager
 
 # Starts a calculator on a data folder; sets $pid and $wid.
 start() {
   "$TAMRIX" --dir "$1" >>"$work/tamrix.log" 2>&1 &
   pid=$!
-  pids+=("$pid")
-  wait_until 15 has_window "$pid" || fail "no window for --dir $1"
-  wid=$(window_of "$pid")
+  session_pids+=("$pid")
+  wait_until 15 has_tamrix_window "$pid" || fail "no window for --dir $1"
+  wid=$(tamrix_window "$pid")
 }
 
 # Runs "tamrix --dir DIR --toggle"; it must end with status 0 within 3 s.
@@ -86,7 +58,7 @@ start "$work/b/"
 pid_b=$pid wid_b=$wid
 start "$work/a/"
 pid_a=$pid wid_a=$wid
-xdotool windowactivate --sync "$wid_a" >/dev/null 2>&1
+xdo windowactivate --sync "$wid_a" >/dev/null 2>&1
 wait_until 5 active "$wid_a" || fail "could not activate calculator A"
 
 # 1. Active: the toggle minimises A (into the notification area), B stays.
@@ -101,12 +73,12 @@ echo "ok: active calculator minimised"
 sleep 0.5
 toggle "$work/b/../a/"
 wait_until 5 shown "$wid_a" || fail "toggle did not bring the calculator back"
-wid_a=$(window_of "$pid_a")
+wid_a=$(tamrix_window "$pid_a")
 wait_until 5 active "$wid_a" || fail "the calculator came back but is not active"
 echo "ok: restored from the notification area"
 
 # 3. Shown but another window active: the toggle activates it.
-xdotool windowactivate --sync "$wid_b" >/dev/null 2>&1
+xdo windowactivate --sync "$wid_b" >/dev/null 2>&1
 wait_until 5 active "$wid_b" || fail "could not activate calculator B"
 toggle "$work/a"
 wait_until 5 active "$wid_a" || fail "toggle did not activate the inactive calculator"
@@ -116,12 +88,12 @@ echo "ok: inactive calculator activated"
 # 4. Nobody running for folder C: the toggle becomes the calculator.
 "$TAMRIX" --dir "$work/c" --toggle >>"$work/tamrix.log" 2>&1 &
 pid_c=$!
-pids+=("$pid_c")
-wait_until 15 has_window "$pid_c" || fail "toggle with none running opened no window"
+session_pids+=("$pid_c")
+wait_until 15 has_tamrix_window "$pid_c" || fail "toggle with none running opened no window"
 sleep 0.5
 kill -0 "$pid_c" || fail "the calculator started by --toggle ended"
-wid_c=$(window_of "$pid_c")
-xdotool windowactivate --sync "$wid_c" >/dev/null 2>&1
+wid_c=$(tamrix_window "$pid_c")
+xdo windowactivate --sync "$wid_c" >/dev/null 2>&1
 wait_until 5 active "$wid_c" || fail "could not activate calculator C"
 toggle "$work/c"
 wait_until 5 minimised "$wid_c" || fail "the calculator started by --toggle does not answer toggles"
@@ -134,7 +106,7 @@ wait "$pid_b" 2>/dev/null
 [ -n "$(ls -A "$XDG_RUNTIME_DIR")" ] || fail "no socket in the runtime folder"
 "$TAMRIX" --dir "$work/b" --toggle >>"$work/tamrix.log" 2>&1 &
 pid_b2=$!
-pids+=("$pid_b2")
-wait_until 15 has_window "$pid_b2" || fail "toggle after a killed calculator opened no window"
+session_pids+=("$pid_b2")
+wait_until 15 has_tamrix_window "$pid_b2" || fail "toggle after a killed calculator opened no window"
 echo "ok: leftover socket of a killed calculator replaced"
 echo "PASS"
