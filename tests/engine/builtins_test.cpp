@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "engine/functable.h"
 #include "engine/zqerrors.h"
 #include "evalrows.h"
+#include "extendedbits.h"
 
 namespace {
 
@@ -321,14 +320,9 @@ TEST(Builtins, MessagesCarryTheirTexts) {
 }
 
 TEST(Builtins, PiHasTheFixedBitPattern) {
-  const Extended pi = PiValue();
-  unsigned char bytes[sizeof(Extended)] = {};
-  std::memcpy(bytes, &pi, sizeof pi);
-  std::uint64_t significand = 0;
-  std::memcpy(&significand, bytes, 8);
-  const unsigned signExponent = bytes[8] | (bytes[9] << 8);
-  EXPECT_EQ(significand, 0xC90FDAA22168C235ULL);
-  EXPECT_EQ(signExponent, 0x4000u);
+  const TExtendedBits bits = BitsOf(PiValue());
+  EXPECT_EQ(bits.Significand, 0xC90FDAA22168C235ULL);
+  EXPECT_EQ(bits.SignExponent, 0x4000u);
 }
 
 TEST(Builtins, EIsExpOfOne) {

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
-
 #include "evalrows.h"
+#include "extendedbits.h"
 
 namespace {
 constexpr Extended kPi = 3.14159265358979323851L;
@@ -33,12 +31,9 @@ TEST(BuiltInConstants, PiHasItsExactBits) {
   Extended value = 0;
   std::string error;
   ASSERT_TRUE(parser.Evaluate("PI", value, error));
-  unsigned char bytes[sizeof(Extended)] = {};
-  std::memcpy(bytes, &value, 10);
-  std::uint64_t significand = 0;
-  std::memcpy(&significand, bytes, 8);
-  EXPECT_EQ(significand, 0xC90FDAA22168C235ull);
-  EXPECT_EQ(bytes[8] | (bytes[9] << 8), 0x4000);
+  const TExtendedBits bits = BitsOf(value);
+  EXPECT_EQ(bits.Significand, 0xC90FDAA22168C235ull);
+  EXPECT_EQ(bits.SignExponent, 0x4000u);
 }
 
 TEST(UserConstants, Lookup) {
