@@ -45,24 +45,10 @@ struct TTraits<TUserFuncRecord> {
   static TUserFuncRecord FromFields(const std::vector<std::string>& f) { return {f[0], f[1], f[2], f[3]}; }
 };
 
-std::string OneLine(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-  }
-  return out;
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 // Reading takes one pair of enclosing quotes off a value; a value that has
 // them of its own gets a second pair so that it comes back whole.
 std::string ProtectQuotes(std::string value) {
-  const std::string_view t = Trim(value);
+  const std::string_view t = TrimProfileBlanks(value);
   if (t.size() >= 2 && (t.front() == '"' || t.front() == '\'') && t.back() == t.front()) {
     return "\"" + std::string(t) + "\"";
   }
@@ -132,13 +118,14 @@ std::string FileText(const TListPage<Record>& page) {
   for (const auto& group : page.Groups) {
     for (const Record& r : group.Entries) {
       if (TTraits<Record>::Key(r).empty() || r.Expression.empty()) continue;
-      std::string name = OneLine(r.Category);
-      const auto [sit, newSection] = byName.try_emplace(FoldProfileName(Trim(name)), sections.size());
+      std::string name = ProfileOneLine(r.Category);
+      const auto [sit, newSection] = byName.try_emplace(FoldProfileName(TrimProfileBlanks(name)), sections.size());
       if (newSection) sections.push_back({std::move(name), {}, {}});
       TSection& section = sections[sit->second];
-      std::string key = OneLine(TTraits<Record>::Key(r));
-      std::string value = ProtectQuotes(OneLine(TTraits<Record>::FileValue(r)));
-      const auto [kit, newKey] = section.ByKey.try_emplace(FoldProfileName(Trim(key)), section.Entries.size());
+      std::string key = ProfileOneLine(TTraits<Record>::Key(r));
+      std::string value = ProtectQuotes(ProfileOneLine(TTraits<Record>::FileValue(r)));
+      const auto [kit, newKey] =
+          section.ByKey.try_emplace(FoldProfileName(TrimProfileBlanks(key)), section.Entries.size());
       if (newKey) section.Entries.emplace_back(std::move(key), std::move(value));
       else section.Entries[kit->second].second = std::move(value);
     }

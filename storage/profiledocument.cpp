@@ -11,25 +11,11 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 std::string_view Unquote(std::string_view s) {
   if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front()) {
     return s.substr(1, s.size() - 2);
   }
   return s;
-}
-
-std::string OneLine(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-  }
-  return out;
 }
 
 // Reading takes the blanks around a value and one pair of enclosing quotes
@@ -43,6 +29,20 @@ std::string ProtectValue(std::string value) {
 
 }  // namespace
 
+std::string_view TrimProfileBlanks(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::string ProfileOneLine(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+  }
+  return out;
+}
+
 bool NextProfileLine(std::string_view text, std::size_t& pos, TProfileLine& line) {
   if (pos >= text.size()) return false;
   const char* start = text.data() + pos;
@@ -53,22 +53,22 @@ bool NextProfileLine(std::string_view text, std::size_t& pos, TProfileLine& line
   line.End = end;
   pos = nl ? end + 1 : end;
 
-  std::string_view body = Trim(text.substr(line.Begin, end - line.Begin));
+  std::string_view body = TrimProfileBlanks(text.substr(line.Begin, end - line.Begin));
   if (!body.empty() && body.front() == '[') {
     const std::size_t close = body.rfind(']');
     if (close != std::string_view::npos && close > 0) {
       line.LineKind = TProfileLine::Section;
-      line.Name = Trim(body.substr(1, close - 1));
+      line.Name = TrimProfileBlanks(body.substr(1, close - 1));
       return true;
     }
   }
   const std::size_t eq = body.find('=');
   if (eq != std::string_view::npos) {
-    const std::string_view key = Trim(body.substr(0, eq));
+    const std::string_view key = TrimProfileBlanks(body.substr(0, eq));
     if (!key.empty()) {
       line.LineKind = TProfileLine::Entry;
       line.Name = key;
-      line.Value = Unquote(Trim(body.substr(eq + 1)));
+      line.Value = Unquote(TrimProfileBlanks(body.substr(eq + 1)));
     }
   }
   return true;
@@ -165,11 +165,11 @@ std::vector<std::string> TProfileDocument::ReadKeys(std::string_view section) co
 }
 
 void TProfileDocument::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string sectionText = OneLine(section);
-  const std::string keyText = OneLine(key);
-  const std::string_view sectionName = Trim(sectionText);
-  const std::string_view keyName = Trim(keyText);
-  const std::string entry = keyText + "=" + ProtectValue(OneLine(value));
+  const std::string sectionText = ProfileOneLine(section);
+  const std::string keyText = ProfileOneLine(key);
+  const std::string_view sectionName = TrimProfileBlanks(sectionText);
+  const std::string_view keyName = TrimProfileBlanks(keyText);
+  const std::string entry = keyText + "=" + ProtectValue(ProfileOneLine(value));
   bool found = false;
   bool inSection = false;
   std::size_t insertAt = 0;
@@ -189,7 +189,8 @@ void TProfileDocument::WriteString(std::string_view section, std::string_view ke
       m_text.replace(line.Begin, line.End - line.Begin, entry);
       return;
     }
-    if (!Trim(std::string_view(m_text).substr(line.Begin, line.End - line.Begin)).empty()) insertAt = line.End;
+    const std::string_view lineText = std::string_view(m_text).substr(line.Begin, line.End - line.Begin);
+    if (!TrimProfileBlanks(lineText).empty()) insertAt = line.End;
   }
   if (found) {
     m_text.insert(insertAt, "\n" + entry);

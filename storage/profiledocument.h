@@ -34,6 +34,12 @@ struct TProfileLine {
 // Returns false at the end of the text.
 bool NextProfileLine(std::string_view text, std::size_t& pos, TProfileLine& line);
 
+// The blanks (space, tab) that reading takes off names and values.
+std::string_view TrimProfileBlanks(std::string_view s);
+// Line breaks and NULs become blanks: a text written into a profile file
+// cannot break the file's structure.
+std::string ProfileOneLine(std::string_view s);
+
 class TProfileDocument {
  public:
   TProfileDocument() = default;
