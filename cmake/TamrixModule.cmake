@@ -33,7 +33,7 @@ function(tamrix_gtest name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main GTest::gmock)
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "TAMRIX_BUILD_DIR=${PROJECT_BINARY_DIR};TAMRIX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT "TAMRIX_BUILD_DIR=${PROJECT_BINARY_DIR}\\;TAMRIX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 
 # One Qt Test program per tst_*.cpp file, run offscreen.
