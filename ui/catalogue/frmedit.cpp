@@ -124,7 +124,16 @@ void TfrmEdit::done(int result) {
 }
 
 bool TfrmEdit::FormCloseQuery() {
-  if (!ConstMode) return true;
+  if (!ConstMode) {
+    // The list file stores a function as BODY|DESCRIPTION with no escaping,
+    // so a "|" in the body (a pasted one: typing refuses it) would cut the
+    // function at the next start. Refuse it here rather than lose it later.
+    if (edValue->text().contains(QLatin1Char('|'))) {
+      MessageBoxes().Beep();
+      return false;
+    }
+    return true;
+  }
   try {
     CheckConstant();
   } catch (const EZQEditError& e) {

@@ -36,6 +36,8 @@ bool AcceptNameChar(char32_t c, bool constMode, bool fieldEmpty) {
 }
 
 bool AcceptValueChar(char32_t c, bool constMode) {
-  if (!constMode) return true;
+  // A function body takes anything but "|", which separates the body from
+  // the description in the list file and would cut the body at the next start.
+  if (!constMode) return c != '|';
   return c == kBackspace || (c >= '(' && c <= ';') || IsAsciiLetter(c) || c == '^' || c == '_';
 }

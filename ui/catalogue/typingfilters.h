@@ -20,5 +20,5 @@ std::optional<char32_t> TypedChar(const QKeyEvent& event);
 bool AcceptNameChar(char32_t c, bool constMode, bool fieldEmpty);
 
 // The value field: in constant mode backspace, "(" to ";", letters, "^" and
-// "_"; in function mode everything.
+// "_"; in function mode everything but "|".
 bool AcceptValueChar(char32_t c, bool constMode);

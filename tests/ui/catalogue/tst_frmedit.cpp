@@ -25,6 +25,7 @@ class TestFrmEdit : public QObject {
   void constantChecks();
   void functionModeChecksNothing_data();
   void functionModeChecksNothing();
+  void bodyWithBarStaysOpen();
   void failedCheckKeepsTyping();
   void cancelNeverChecks();
   void helpTopicFollowsMode();
@@ -89,6 +90,7 @@ void TestFrmEdit::typingFilters_data() {
   QTest::newRow("value: backspace") << true << "value" << "12" << "<BS>" << "1" << 0;
   QTest::newRow("value: paste shortcut") << true << "value" << "" << "<C-V>" << "" << 1;
   QTest::newRow("body: anything") << false << "value" << "" << "x % 2 ж=" << "x % 2 ж=" << 0;
+  QTest::newRow("body: bar is refused") << false << "value" << "x" << "|1" << "x1" << 1;
   QTest::newRow("body: paste shortcut") << false << "value" << "" << "<C-V>" << "pasted" << 0;
   // Description: free text.
   QTest::newRow("description: anything") << true << "description" << "" << "ж % 1" << "ж % 1" << 0;
@@ -180,6 +182,21 @@ void TestFrmEdit::functionModeChecksNothing() {
     e.edValue->setText(body);
   });
   QVERIFY(run.ClosedByOk);
+  QVERIFY(h->Exceptions().isEmpty());
+}
+
+void TestFrmEdit::bodyWithBarStaysOpen() {
+  // A pasted "|" would cut the body in the list file: OK refuses with a beep.
+  QString bodyAfter;
+  const TEditorRun run = Run(false, [&](TfrmEdit& e) {
+    e.edName->setText("f(x)");
+    e.edValue->setText("x|1");
+    QTest::mouseClick(e.btnOk, Qt::LeftButton);
+    bodyAfter = e.edValue->text();
+  }, false);
+  QVERIFY(run.Opened);
+  QCOMPARE(bodyAfter, QString("x|1"));
+  QCOMPARE(h->Boxes.Beeps, 1);
   QVERIFY(h->Exceptions().isEmpty());
 }
 
