@@ -22,6 +22,7 @@
 #include "ui/catalogue/cataloguetree.h"
 #include "ui/catalogue/errordisplay.h"
 #include "ui/widgets/anchors.h"
+#include "ui/widgets/borderdrag.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
@@ -49,14 +50,6 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, 
   return button;
 }
 
-Qt::Edges EdgesAt(const QPoint& p, const QSize& size) {
-  Qt::Edges edges;
-  if (p.x() < kBorder) edges |= Qt::LeftEdge;
-  if (p.x() >= size.width() - kBorder) edges |= Qt::RightEdge;
-  if (p.y() < kBorder) edges |= Qt::TopEdge;
-  if (p.y() >= size.height() - kBorder) edges |= Qt::BottomEdge;
-  return edges;
-}
 }  // namespace
 
 TfrmFunc::~TfrmFunc() = default;
@@ -234,9 +227,7 @@ void TfrmFunc::resizeEvent(QResizeEvent* event) {
 
 void TfrmFunc::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !windowHandle()) return QWidget::mousePressEvent(event);
-  const Qt::Edges edges = EdgesAt(event->position().toPoint(), size());
-  if (edges) windowHandle()->startSystemResize(edges);
-  else windowHandle()->startSystemMove();
+  StartBorderDrag(windowHandle(), BorderEdgesAt(event->position().toPoint(), size(), kBorder));
   event->accept();
 }
 

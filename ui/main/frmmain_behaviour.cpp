@@ -20,11 +20,17 @@
 #include "ui/main/frmmain.h"
 #include "platform/glyphs.h"
 #include "ui/widgets/anchors.h"
+#include "ui/widgets/borderdrag.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
 constexpr int kBorder = 4;       // the sizing border around the client area
 constexpr int kMoveStep = 8;     // arrow-key step of the window menu's "move"
+
+// The side borders only: the height is locked, so only the width can change.
+Qt::Edges SideEdgesAt(const QPointF& p, const QSize& size) {
+  return BorderEdgesAt(p.toPoint(), size, kBorder) & (Qt::LeftEdge | Qt::RightEdge);
+}
 }  // namespace
 
 bool TfrmMain::TrayAvailable() const { return m_services.TrayAvailable && m_services.TrayAvailable(); }
@@ -60,14 +66,8 @@ void TfrmMain::FormMouseDown(QMouseEvent* event) {
   // (the panels pass them on); the fields and buttons keep theirs.
   QWindow* window = windowHandle();
   if (!window) return;
-  const int x = qRound(event->position().x());
-  if (event->button() == Qt::LeftButton && x < kBorder) {
-    window->startSystemResize(Qt::LeftEdge);
-  } else if (event->button() == Qt::LeftButton && x >= width() - kBorder) {
-    window->startSystemResize(Qt::RightEdge);
-  } else {
-    window->startSystemMove();
-  }
+  // The left button on a side border sizes; anything else moves.
+  StartBorderDrag(window, event->button() == Qt::LeftButton ? SideEdgesAt(event->position(), size()) : Qt::Edges());
   event->accept();
 }
 
@@ -76,9 +76,7 @@ void TfrmMain::mouseMoveEvent(QMouseEvent* event) {
     move(m_moveStart + event->globalPosition().toPoint() - m_moveOrigin);
     return;
   }
-  const int x = qRound(event->position().x());
-  // Only the width can change; the height is locked.
-  if (x < kBorder || x >= width() - kBorder)
+  if (SideEdgesAt(event->position(), size()))
     setCursor(Qt::SizeHorCursor);
   else
     unsetCursor();
