@@ -39,20 +39,3 @@ auto Guarded(int messageId, F&& f) -> decltype(f()) {
     throw EZQParserError(messageId);
   }
 }
-
-// Saves the caller's floating-point environment and sets the evaluation's:
-// round to nearest, flags clear. Restores the caller's on destruction.
-class TFpEnvironmentScope {
- public:
-  TFpEnvironmentScope() {
-    std::fegetenv(&m_saved);
-    std::fesetround(FE_TONEAREST);
-    std::feclearexcept(FE_ALL_EXCEPT);
-  }
-  ~TFpEnvironmentScope() { std::fesetenv(&m_saved); }
-  TFpEnvironmentScope(const TFpEnvironmentScope&) = delete;
-  TFpEnvironmentScope& operator=(const TFpEnvironmentScope&) = delete;
-
- private:
-  std::fenv_t m_saved;
-};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/builtins.h"
+#include "engine/evaluationfpscope.h"
 #include "engine/fpguard.h"
 #include "engine/functable.h"
 #include "engine/zqerrors.h"
@@ -36,7 +37,7 @@ struct TOutcome {
 // Runs a function the way the parser does: inside the guarded region that
 // turns arithmetic faults into 61150.
 TOutcome Call(const std::string& name, Extended x, Extended n = 0, bool radians = false) {
-  const TFpEnvironmentScope environment;
+  const TEvaluationFpScope environment;
   const Extended args[2] = {x, n};
   TOutcome outcome;
   try {
