@@ -164,6 +164,8 @@ class TfrmMain : public QWidget {
   bool FormCloseQuery();
   bool FormClose();
   void FormKeyDown(QKeyEvent* event);
+  // The keys FormKeyDown acts on (the others only pass through it).
+  static bool IsFormKey(int key);
   void FormMouseDown(QMouseEvent* event);
   void ApplyHeightLock();
   void SetOutputs(const QString& text);
@@ -177,6 +179,10 @@ class TfrmMain : public QWidget {
   bool m_timerGrows = true;
   bool m_wasMinimized = false;
   bool m_moving = false;
+  // The key press FormKeyDown last handled, so the same event is not handled
+  // again while it travels on to the parents (cleared by the key's release).
+  const QEvent* m_handledKeyPress = nullptr;
+  int m_formKeyDepth = 0;
   QPoint m_moveOrigin;
   QPoint m_moveStart;
 };

@@ -169,13 +169,34 @@ void TfrmMain::AppDeactivate() {
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
   // A key event travels from the focus widget up to its parents and passes
   // the application's filters at each step; only its first stop counts.
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() && !m_moving) {
+  // F5 or F7 opens a modal window inside FormKeyDown; when it closes, the
+  // desktop gives the focus back only later, so the same event, going on to
+  // the main window with no focus widget, must not count as a new press.
+  // The mark is cleared by the next key release outside FormKeyDown (the
+  // release of this very key may arrive while the modal window is open) and
+  // once this event has been delivered.
+  if (event->type() == QEvent::KeyRelease && m_formKeyDepth == 0) m_handledKeyPress = nullptr;
+  if (event->type() == QEvent::KeyPress && event != m_handledKeyPress && watched->isWidgetType() && !m_moving) {
     auto* w = static_cast<QWidget*>(watched);
     QWidget* focus = QApplication::focusWidget();
-    if (w->window() == this && (w == focus || (!focus && w == this)))
-      FormKeyDown(static_cast<QKeyEvent*>(event));
+    if (w->window() == this && (w == focus || (!focus && w == this))) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (IsFormKey(key->key())) {
+        m_handledKeyPress = event;
+        ++m_formKeyDepth;
+        FormKeyDown(key);
+        --m_formKeyDepth;
+        QTimer::singleShot(0, this, [this] { m_handledKeyPress = nullptr; });
+      } else {
+        FormKeyDown(key);
+      }
+    }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmMain::IsFormKey(int key) {
+  return key == Qt::Key_F1 || key == Qt::Key_F5 || key == Qt::Key_F7 || key == Qt::Key_Escape;
 }
 
 void TfrmMain::FormKeyDown(QKeyEvent* event) {

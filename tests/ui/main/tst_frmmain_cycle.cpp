@@ -229,6 +229,24 @@ class TestMainCycle : public QObject {
     QCOMPARE(options, 2);
   }
 
+  void aKeyThatOpensAWindowCountsOnce() {
+    // A modal window leaves the program without a focus widget until the
+    // desktop hands the focus back; the F7 press must not open it twice.
+    int options = 0;
+    w->ShowOptions = [&] {
+      ++options;
+      // While the window is open the key is let go, and the focus is gone.
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_F7, Qt::NoModifier);
+      QApplication::sendEvent(w->cbInput, &release);
+      if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+      return false;
+    };
+    QTest::keyClick(w->cbInput, Qt::Key_F7);
+    QCOMPARE(options, 1);
+    QTest::keyClick(w, Qt::Key_F7);  // the next press, with no focus widget
+    QCOMPARE(options, 2);
+  }
+
   void switchingProgramsGreysTheFieldsAndComingBackFocusesTheInput() {
     w->edOutput->setFocus();
     w->AppDeactivate();
