@@ -165,4 +165,37 @@ xdo key ctrl+F12
 wait_until 5 shown || fail "the hot key did not restore the minimised window"
 echo "ok: hot key without the tray"
 stop_tamrix
+
+# --- fourth run: a new hot key chosen in the settings dialog works at once
+# and is written at closing.
+start_tamrix
+xdo key F7
+options_window() { xdotool search --all --onlyvisible --pid "$app_pid" --name '^Настройки$' 2>/dev/null | tail -1; }
+has_options_window() { [ -n "$(options_window)" ]; }
+wait_until 5 has_options_window || fail "F7 did not open the settings dialog"
+dialog=$(options_window)
+xdo windowactivate --sync "$dialog" >/dev/null
+sleep 0.3
+# The first control has the focus; the key field is the eighth stop
+# (three switches, two counters, the separator pair, the modifier list).
+xdo key --delay 60 Tab Tab Tab Tab Tab Tab Tab F11
+# OK, 128 and 19 pixels from the dialog's bottom-right corner. The dialog's
+# window may have been made anew by now (it stays above the main window), and
+# only xwininfo tells where the window manager put its client area.
+dialog=$(options_window)
+eval "$(xwininfo -id "$dialog" | awk '/Absolute upper-left X/ {print "AX=" $4}
+  /Absolute upper-left Y/ {print "AY=" $4} /Width:/ {print "W=" $2} /Height:/ {print "H=" $2}')"
+xdo mousemove $((AX + W - 128)) $((AY + H - 19)) click 1
+closed() { ! has_options_window; }
+wait_until 5 closed || fail "OK did not close the settings dialog"
+activate
+xdo key ctrl+F11
+wait_until 5 minimised || fail "the new hot key Control+F11 did not minimise the window"
+sleep 0.5
+xdo key ctrl+F11
+wait_until 5 shown || fail "the new hot key did not restore the window"
+stop_tamrix
+[ "$(ini_value Main VK_Code)" = 122 ] || fail "the new key (F11, 122) was not written"
+[ "$(ini_value Main fsModifiers)" = 2 ] || fail "fsModifiers changed"
+echo "ok: hot key changed in the settings dialog"
 echo "PASS"
