@@ -21,30 +21,30 @@ struct SeenBox {
 
 // Waits for the next box to open, notes what it shows and presses the
 // button with the given caption.
-void AnswerNextBox(SeenBox* seen, const QString& button) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [=] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) {
-      QTimer::singleShot(10, *poll);
+void AnswerBoxWhenOpen(SeenBox* seen, const QString& button) {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (!box) {
+    QTimer::singleShot(10, [=] { AnswerBoxWhenOpen(seen, button); });
+    return;
+  }
+  seen->title = box->windowTitle();
+  seen->text = box->text();
+  seen->icon = box->icon();
+  seen->parent = box->parentWidget();
+  seen->onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  seen->format = box->textFormat();
+  for (QAbstractButton* b : box->buttons()) seen->buttons << b->text();
+  for (QAbstractButton* b : box->buttons()) {
+    if (b->text() == button) {
+      b->click();
       return;
     }
-    seen->title = box->windowTitle();
-    seen->text = box->text();
-    seen->icon = box->icon();
-    seen->parent = box->parentWidget();
-    seen->onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    seen->format = box->textFormat();
-    for (QAbstractButton* b : box->buttons()) seen->buttons << b->text();
-    for (QAbstractButton* b : box->buttons()) {
-      if (b->text() == button) {
-        b->click();
-        return;
-      }
-    }
-    box->reject();
-  };
-  QTimer::singleShot(0, *poll);
+  }
+  box->reject();
+}
+
+void AnswerNextBox(SeenBox* seen, const QString& button) {
+  QTimer::singleShot(0, [=] { AnswerBoxWhenOpen(seen, button); });
 }
 
 }  // namespace
