@@ -1,6 +1,7 @@
 // The help file's topics and the window that shows them.
 #include <QDialog>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
 #include "platform/helpdocument.h"
@@ -75,6 +76,8 @@ void TestHelpViewer::windowShowsTopic() {
   QVERIFY(browser->isVisible());
   QCOMPARE(browser->source().toString(), QString("qrc:/help/topic3.html"));
   QVERIFY(browser->toPlainText().contains("Клавиши вызова"));
+  // The pages share one stylesheet: the headings come out in its colour.
+  QVERIFY(browser->document()->toHtml().contains("#2a4f8a"));
   // The same window serves the next request.
   viewer.ShowTopic("Tamrix.hlp", 5);
   QCOMPARE(viewer.Browser(), browser);
