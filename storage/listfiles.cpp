@@ -45,16 +45,6 @@ struct TTraits<TUserFuncRecord> {
   static TUserFuncRecord FromFields(const std::vector<std::string>& f) { return {f[0], f[1], f[2], f[3]}; }
 };
 
-// Reading takes one pair of enclosing quotes off a value; a value that has
-// them of its own gets a second pair so that it comes back whole.
-std::string ProtectQuotes(std::string value) {
-  const std::string_view t = TrimProfileBlanks(value);
-  if (t.size() >= 2 && (t.front() == '"' || t.front() == '\'') && t.back() == t.front()) {
-    return "\"" + std::string(t) + "\"";
-  }
-  return value;
-}
-
 // Sections of one name, however spelt, are one category; each key's value is
 // that of its first line.
 template <class Record>
@@ -123,7 +113,7 @@ std::string FileText(const TListPage<Record>& page) {
       if (newSection) sections.push_back({std::move(name), {}, {}});
       TSection& section = sections[sit->second];
       std::string key = ProfileOneLine(TTraits<Record>::Key(r));
-      std::string value = ProtectQuotes(ProfileOneLine(TTraits<Record>::FileValue(r)));
+      std::string value = ProtectProfileValue(ProfileOneLine(TTraits<Record>::FileValue(r)));
       const auto [kit, newKey] =
           section.ByKey.try_emplace(FoldProfileName(TrimProfileBlanks(key)), section.Entries.size());
       if (newKey) section.Entries.emplace_back(std::move(key), std::move(value));

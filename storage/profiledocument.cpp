@@ -18,21 +18,21 @@ std::string_view Unquote(std::string_view s) {
   return s;
 }
 
-// Reading takes the blanks around a value and one pair of enclosing quotes
-// off it; a value that would lose either is written in quotes, so that it
-// reads back as it was written.
-std::string ProtectValue(std::string value) {
-  const bool blankEnds = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
-  if (blankEnds || Unquote(value).size() != value.size()) return "\"" + value + "\"";
-  return value;
-}
-
 }  // namespace
 
 std::string_view TrimProfileBlanks(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
   return s;
+}
+
+// Reading takes the blanks around a value and one pair of enclosing quotes
+// off it; a value that would lose either is written in quotes, so that it
+// reads back as it was written.
+std::string ProtectProfileValue(std::string value) {
+  const bool blankEnds = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()));
+  if (blankEnds || Unquote(value).size() != value.size()) return "\"" + value + "\"";
+  return value;
 }
 
 std::string ProfileOneLine(std::string_view s) {
@@ -169,7 +169,7 @@ void TProfileDocument::WriteString(std::string_view section, std::string_view ke
   const std::string keyText = ProfileOneLine(key);
   const std::string_view sectionName = TrimProfileBlanks(sectionText);
   const std::string_view keyName = TrimProfileBlanks(keyText);
-  const std::string entry = keyText + "=" + ProtectValue(ProfileOneLine(value));
+  const std::string entry = keyText + "=" + ProtectProfileValue(ProfileOneLine(value));
   bool found = false;
   bool inSection = false;
   std::size_t insertAt = 0;

@@ -39,6 +39,9 @@ std::string_view TrimProfileBlanks(std::string_view s);
 // Line breaks and NULs become blanks: a text written into a profile file
 // cannot break the file's structure.
 std::string ProfileOneLine(std::string_view s);
+// A value that reading would change (blanks at either end, enclosing quotes)
+// in a pair of quotes, so that it reads back exactly as written.
+std::string ProtectProfileValue(std::string value);
 
 class TProfileDocument {
  public:

@@ -135,6 +135,8 @@ TEST(ListFiles, SavingConstants) {
        "[A]\r\nx=1|1|\r\nz=3|3|\r\n[B]\r\ny=2|2|\r\n", "sections in order of first writing"},
       {{{"P", {{"x", "\"1", "1", "2\"", "P"}}}}, "[P]\r\nx=\"\"1|1|2\"\"\r\n", "value's own quotes kept"},
       {{{"P", {{"x", "1", "1", "a\r\nb", "P"}}}}, "[P]\r\nx=1|1|a  b\r\n", "line break cannot split an entry"},
+      {{{"P", {{"x", " 1", "1", "note ", "P"}}}}, "[P]\r\nx=\" 1|1|note \"\r\n", "blanks at the value's ends kept in quotes"},
+      {{{"P", {{"x", "1", "1", "a\r\n", "P"}}}}, "[P]\r\nx=\"1|1|a  \"\r\n", "line break at the end kept as blanks"},
       {{{"日本", {{"x", "1", "1", "", "日本"}}}}, "\xEF\xBB\xBF[日本]\r\nx=1|1|\r\n", "UTF-8 when needed"},
   };
   TTempFolder dir;

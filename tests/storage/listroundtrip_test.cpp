@@ -1,5 +1,6 @@
 // Records saved and loaded again come back the same, for any texts without
-// "|", line breaks or surrounding blanks.
+// "|" or line breaks, and without blanks around names and categories (the
+// value fields keep theirs).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -19,7 +20,7 @@ class TRandomText {
 
   // Letters of every kind the files meet: ASCII signs, quotes, brackets,
   // Cyrillic, Windows-1251 symbols, and characters it cannot hold.
-  std::string Text(int maxLength, bool allowEmpty, const std::string& forbidden = "") {
+  std::string Text(int maxLength, bool allowEmpty, const std::string& forbidden = "", bool trim = true) {
     static const std::vector<std::string> pool = {
         "a", "Z", "0", "9", "_", "(", ")", ",", ";", ".", "*", "+", "-", "^", "\"", "'", "[", "]", "=",
         " ", "ж", "Ё", "я", "Ї", "€", "№", "°", "日", "ß", "😀", "%", "$", "#"};
@@ -30,8 +31,8 @@ class TRandomText {
         const std::string& c = pool[std::uniform_int_distribution<std::size_t>(0, pool.size() - 1)(m_rng)];
         if (forbidden.find(c) == std::string::npos || c.size() > 1) s += c;
       }
-      while (!s.empty() && s.front() == ' ') s.erase(0, 1);
-      while (!s.empty() && s.back() == ' ') s.pop_back();
+      while (trim && !s.empty() && s.front() == ' ') s.erase(0, 1);
+      while (trim && !s.empty() && s.back() == ' ') s.pop_back();
       if (allowEmpty || !s.empty()) return s;
     }
   }
@@ -68,8 +69,8 @@ TEST(ListRoundTrip, ConstantsComeBackTheSame) {
     std::vector<TUserConstRecord> records;
     std::set<std::string> keys;
     for (int i = random.Below(12); i > 0; --i) {
-      TUserConstRecord r{random.Text(6, false, kKeyForbidden), random.Text(10, false), random.Text(10, true),
-                         random.Text(20, true), categories[static_cast<std::size_t>(random.Below(3))]};
+      TUserConstRecord r{random.Text(6, false, kKeyForbidden), random.Text(10, false, "", false),
+                         random.Text(10, true, "", false), random.Text(20, true, "", false), categories[static_cast<std::size_t>(random.Below(3))]};
       if (!keys.insert(FoldProfileName(r.Category) + "\n" + FoldProfileName(r.Name)).second) continue;
       records.push_back(r);
     }
@@ -98,7 +99,7 @@ TEST(ListRoundTrip, FunctionsComeBackTheSame) {
     for (int i = random.Below(12); i > 0; --i) {
       const std::string& category = categories[random.Below(2)];
       TUserFuncRecord r{random.Text(5, false, kKeyForbidden) + "(" + random.Text(4, true, "=") + ")",
-                        random.Text(12, false), random.Text(20, true), category};
+                        random.Text(12, false, "", false), random.Text(20, true, "", false), category};
       if (!keys.insert(FoldProfileName(r.Category) + "\n" + FoldProfileName(r.Head)).second) continue;
       records.push_back(r);
     }
