@@ -5,11 +5,13 @@
 // top, slides its lower panel out and back, hides into the notification area
 // and answers the global hot key.
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/zqparser.h"
 #include "storage/profilefile.h"
@@ -172,6 +174,10 @@ class TfrmMain : public QWidget {
   void StartKeyboardMove();
   void EndKeyboardMove(bool keep);
   bool TrayAvailable() const;
+  // The program's other open windows (the catalogue) go and come back with
+  // the main window, since minimising minimises the whole program.
+  void HideCompanionWindows();
+  void ShowCompanionWindows();
 
   TMainServices m_services;
   TAnchors* m_anchors = nullptr;
@@ -185,4 +191,5 @@ class TfrmMain : public QWidget {
   int m_formKeyDepth = 0;
   QPoint m_moveOrigin;
   QPoint m_moveStart;
+  std::vector<QPointer<QWidget>> m_hiddenCompanions;
 };

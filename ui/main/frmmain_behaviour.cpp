@@ -153,6 +153,7 @@ void TfrmMain::changeEvent(QEvent* event) {
     const bool minimized = isMinimized();
     if (minimized && !m_wasMinimized) {
       m_wasMinimized = true;
+      HideCompanionWindows();
       // Hiding the window from inside its own state change confuses some
       // window managers; it follows as soon as the change is through.
       QMetaObject::invokeMethod(this, [this] { AppMinimize(); }, Qt::QueuedConnection);
@@ -173,6 +174,26 @@ void TfrmMain::AppMinimize() {
 
 void TfrmMain::AppRestore() {
   if (TrayIcon->isVisible()) TrayIcon->hide();
+  ShowCompanionWindows();
+}
+
+void TfrmMain::HideCompanionWindows() {
+  // A modal dialog that was hidden would end as if cancelled, and the window
+  // it belongs to must stay with it: while one is open nothing else goes.
+  if (QApplication::activeModalWidget()) return;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w == this || !w->isVisible() || !w->isWindow()) continue;
+    const Qt::WindowType type = w->windowType();
+    if (type == Qt::Popup || type == Qt::ToolTip) continue;  // they close by themselves
+    m_hiddenCompanions.emplace_back(w);
+    w->hide();
+  }
+}
+
+void TfrmMain::ShowCompanionWindows() {
+  for (const QPointer<QWidget>& w : m_hiddenCompanions)
+    if (w) w->show();
+  m_hiddenCompanions.clear();
 }
 
 void TfrmMain::TrayIconClick() { miOpenClick(); }

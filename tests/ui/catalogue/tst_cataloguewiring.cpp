@@ -24,6 +24,7 @@ class TestCatalogueWiring : public QObject {
  private slots:
   void constantReachesTheMainWindow();
   void optionsDialogEditsTheMainWindow();
+  void theCatalogueGoesAndComesBackWithTheProgram();
 };
 
 void TestCatalogueWiring::constantReachesTheMainWindow() {
@@ -114,6 +115,40 @@ void TestCatalogueWiring::optionsDialogEditsTheMainWindow() {
   QCOMPARE(frmMain.CloseQuery, closeQuery);
   QCOMPARE(frmMain.ExprMem, !exprMem);
   QVERIFY(boxes.Boxes.isEmpty());
+}
+
+// Minimising minimises the whole program: the open catalogue goes with the
+// main window and comes back with it. (The tray's way back, miOpenClick, ends
+// in the same restoring.)
+void TestCatalogueWiring::theCatalogueGoesAndComesBackWithTheProgram() {
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  TScriptedMessageBoxes boxes;
+  TMessageBoxesOverride boxesOn(&boxes);
+  TFakeHotKeyService hotKey;
+  TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+  TfrmMain& frmMain = windows.frmMain;
+  TfrmFunc& frmFunc = windows.frmFunc;
+  frmMain.show();
+  QVERIFY(QTest::qWaitForWindowActive(&frmMain));
+  frmMain.btnFuncClick();
+  QVERIFY(frmFunc.isVisible());
+
+  QTest::mouseClick(frmMain.btnMinimize, Qt::LeftButton);
+  QTRY_VERIFY(frmMain.isMinimized() || !frmMain.isVisible());
+  QVERIFY(!frmFunc.isVisible());
+  frmMain.miOpenClick();
+  QVERIFY(!frmMain.isMinimized());
+  QVERIFY(frmMain.isVisible());
+  QVERIFY(frmFunc.isVisible());
+
+  // A catalogue the user had closed stays closed.
+  frmFunc.close();
+  QTest::mouseClick(frmMain.btnMinimize, Qt::LeftButton);
+  QTRY_VERIFY(frmMain.isMinimized() || !frmMain.isVisible());
+  frmMain.Activate();
+  QVERIFY(frmMain.isVisible());
+  QVERIFY(!frmFunc.isVisible());
 }
 
 QTEST_MAIN(TestCatalogueWiring)
