@@ -10,6 +10,8 @@
 namespace {
 const QColor kCategoryFill(192, 192, 192);
 const QColor kGridLine(224, 224, 224);
+const QColor kTreeLine(128, 128, 128);
+constexpr int kButtonSize = 9;  // the expand button's box, odd so its sign has a middle
 constexpr int kHeaderHeight = 20;
 constexpr int kMaxColumnWidth = 4000;  // a width from a damaged settings file stays usable
 }  // namespace
@@ -98,12 +100,55 @@ void TCatalogueTree::drawRow(QPainter* painter, const QStyleOptionViewItem& opti
   painter->save();
   painter->setPen(kGridLine);
   const QRect r = option.rect;
-  painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+  // The branch area belongs to the tree lines, which must not be broken.
+  const int textLeft = r.left() + (index.parent().isValid() ? 2 : 1) * indentation();
+  painter->drawLine(textLeft, r.bottom(), r.right(), r.bottom());
   if (index.parent().isValid()) {  // a category row's name runs across its cells
     for (int c = 0; c + 1 < columnCount(); ++c) {
       const int x = header()->sectionViewportPosition(c) + columnWidth(c) - 1;
       painter->drawLine(x, r.top(), x, r.bottom());
     }
+  }
+  painter->restore();
+}
+
+// The branch area holds one indentation step per level (the root's too).
+// Each step's middle carries the vertical line of its level: through the
+// whole row where a later sibling follows below, down to the row's middle
+// for the last one; the row's own step adds the horizontal stub to the text
+// and, for a category with entries, the boxed plus or minus.
+void TCatalogueTree::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {
+  const bool child = index.parent().isValid();
+  const int step = indentation();
+  const int levels = child ? 2 : 1;
+  const int left = rect.right() + 1 - levels * step;
+  const int top = rect.top();
+  const int bottom = rect.bottom();
+  const int middle = rect.top() + rect.height() / 2;
+  const auto hasNextSibling = [this](const QModelIndex& i) { return model()->hasIndex(i.row() + 1, 0, i.parent()); };
+
+  painter->save();
+  painter->setPen(QPen(kTreeLine, 1, Qt::SolidLine));
+  if (child && hasNextSibling(index.parent())) {
+    const int x = left + step / 2;  // the root line passes by
+    painter->drawLine(x, top, x, bottom);
+  }
+  const int x = left + (levels - 1) * step + step / 2;
+  const bool lineAbove = child || index.row() > 0;
+  const bool lineBelow = hasNextSibling(index);
+  if (lineAbove) painter->drawLine(x, top, x, middle);
+  if (lineBelow) painter->drawLine(x, middle, x, bottom);
+  painter->drawLine(x, middle, left + levels * step - 2, middle);
+
+  const QModelIndex first = model()->index(0, 0, index);
+  if (first.isValid()) {
+    const int half = kButtonSize / 2;
+    const QRect box(x - half, middle - half, kButtonSize - 1, kButtonSize - 1);
+    painter->fillRect(box, palette().base());
+    painter->drawRect(box);
+    painter->setPen(palette().color(QPalette::Text));
+    painter->drawLine(x - 2, middle, x + 2, middle);
+    if (!isExpanded(index)) painter->drawLine(x, middle - 2, x, middle + 2);
   }
   painter->restore();
 }

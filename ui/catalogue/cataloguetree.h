@@ -1,7 +1,8 @@
 #pragma once
 // One page's list: a two-level tree of category rows (top level, bold on
 // silver, their name running across the row) and entry rows under them,
-// with a header of resizable columns, grid lines and whole-row selection.
+// with a header of resizable columns, grid lines, solid tree lines with
+// boxed expand buttons, and whole-row selection.
 // The last column always takes the room the others leave.
 #include <QStringList>
 #include <QTreeWidget>
@@ -37,6 +38,7 @@ class TCatalogueTree : public QTreeWidget {
 
  protected:
   void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
   bool viewportEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
