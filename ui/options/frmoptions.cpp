@@ -188,6 +188,18 @@ void TfrmOptions::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+void TfrmOptions::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  // A new dialog font (the desktop's, say) changes the widths of the texts:
+  // the layout is fitted again, and the dialog stays where it is.
+  if (event->type() == QEvent::FontChange && btnCancel) {
+    const QPoint place = pos();
+    FormCreate();
+    move(place);
+    AdjustHeight();
+  }
+}
+
 void TfrmOptions::Fill(const TOptionsValues& values) {
   cbInTray->setChecked(values.InTray);
   cbMemory->setChecked(values.ExprMem);

@@ -61,7 +61,7 @@ class TfrmOptions : public QDialog {
   QPushButton* btnFont;
   QLineEdit* edFont;
   QPushButton* btnOk;
-  QPushButton* btnCancel;
+  QPushButton* btnCancel = nullptr;
 
   // The capture of a key pressed in edKey (the shift state is not used).
   void edKeyKeyDown(quint16 key, Qt::KeyboardModifiers shift);
@@ -74,6 +74,7 @@ class TfrmOptions : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -185,6 +185,21 @@ void TestFrmOptions::widthFitsTheSeparatorText() {
   // The buttons keep their distance to the right edge.
   QCOMPARE(d.btnCancel->geometry().right() + 1, width - 7);
   QCOMPARE(d.btnOk->geometry().right() + 1, width - 87);
+
+  // A larger dialog font: the layout is fitted again where the dialog stands,
+  // and the font field (which has a font of its own) keeps its height rule.
+  const QPoint place(40, 30);
+  d.move(place);
+  QFont larger = d.font();
+  larger.setPixelSize(22);
+  d.setFont(larger);
+  QCOMPARE(d.lbSize->width(), QFontMetrics(larger).horizontalAdvance(d.lbSize->text()));
+  QVERIFY(d.width() > width);
+  QCOMPARE(d.width(), d.lbSize->width() + 73);
+  QCOMPARE(d.btnCancel->geometry().right() + 1, d.width() - 7);
+  QCOMPARE(d.edNExpression->x(), d.Label2->x() + d.Label2->width() + 11);
+  QCOMPARE(d.height(), d.edFont->y() + d.edFont->height() + 51);
+  QCOMPARE(d.pos(), place);
 }
 
 void TestFrmOptions::heightFollowsTheFontField() {
