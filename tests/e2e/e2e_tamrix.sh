@@ -2,7 +2,9 @@
 # End-to-end run of the real calculator on an X display with a window
 # manager and a notification area (icewm): type an expression, read the
 # result back through the copy button and the clipboard, store it, close,
-# check the files written; then toggle the window with the global hot key.
+# check the files written; then toggle the window with the global hot key,
+# change that key in the settings dialog, and move and widen the window
+# without caption bar with the mouse.
 #
 # Usage: e2e_tamrix.sh PATH/TO/tamrix   (under xvfb-run; exit 77 = skipped)
 set -uo pipefail
@@ -198,4 +200,46 @@ stop_tamrix
 [ "$(ini_value Main VK_Code)" = 122 ] || fail "the new key (F11, 122) was not written"
 [ "$(ini_value Main fsModifiers)" = 2 ] || fail "fsModifiers changed"
 echo "ok: hot key changed in the settings dialog"
+
+# --- fifth run: the window without caption bar is moved by a press on its
+# background, widened by its right border, and its height stays.
+window_geometry() {  # prints X Y WIDTH HEIGHT of the client area on the screen
+  xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
+}
+# Presses the left button at (x, y) in the window, moves the pointer by
+# (dx, dy) in small steps, as a hand would, and lets go.
+drag() {
+  local x=$1 y=$2 dx=$3 dy=$4 i
+  xdo mousemove --window "$wid" "$x" "$y" mousedown 1
+  sleep 0.3
+  for i in 1 2 3 4 5; do
+    xdo mousemove_relative -- $((dx / 5)) $((dy / 5))
+    sleep 0.1
+  done
+  xdo mouseup 1
+  sleep 0.5
+}
+start_tamrix
+read -r x0 y0 w0 h0 <<<"$(window_geometry)"
+# Between the last button of the left group (ends at 258) and the help
+# button (78 pixels from the right edge) lies the panel's background.
+drag 285 14 60 40
+moved_by() {
+  local x y w h
+  read -r x y w h <<<"$(window_geometry)"
+  [ $((x - x0)) -eq "$1" ] && [ $((y - y0)) -eq "$2" ] && [ "$w" -eq "$w0" ] && [ "$h" -eq "$h0" ]
+}
+wait_until 5 moved_by 60 40 || fail "dragging the background did not move the window by 60, 40 ($x0 $y0 $w0 $h0 -> $(window_geometry))"
+read -r x0 y0 w0 h0 <<<"$(window_geometry)"
+drag $((w0 - 2)) 14 80 30
+widened_by() {
+  local x y w h
+  read -r x y w h <<<"$(window_geometry)"
+  [ "$x" -eq "$x0" ] && [ "$y" -eq "$y0" ] && [ $((w - w0)) -eq "$1" ] && [ "$h" -eq "$h0" ]
+}
+wait_until 5 widened_by 80 || fail "the right border did not widen the window by 80 alone ($x0 $y0 $w0 $h0 -> $(window_geometry))"
+stop_tamrix
+[ "$(ini_value Main Width)" = $((w0 + 80)) ] || fail "the new width was not written ($(ini_value Main Width))"
+echo "ok: moved by the background, widened by the border"
 echo "PASS"
