@@ -19,6 +19,18 @@
 #include "ui/main/programwindows.h"
 #include "ui/widgets/zqStdCtrls.h"
 
+namespace {
+// The program's windows on a fresh data folder, with scripted message boxes
+// and a fake hot key; members are built in the order they need each other.
+struct TWiredProgram {
+  QTemporaryDir dir;
+  TScriptedMessageBoxes boxes;
+  TMessageBoxesOverride boxesOn{&boxes};
+  TFakeHotKeyService hotKey;
+  TProgramWindows windows{dir.path().toStdString() + "/", &hotKey};
+};
+}  // namespace
+
 class TestCatalogueWiring : public QObject {
   Q_OBJECT
  private slots:
@@ -28,12 +40,10 @@ class TestCatalogueWiring : public QObject {
 };
 
 void TestCatalogueWiring::constantReachesTheMainWindow() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  TScriptedMessageBoxes boxes;
-  TMessageBoxesOverride boxesOn(&boxes);
-  TFakeHotKeyService hotKey;
-  TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+  TWiredProgram program;
+  QVERIFY(program.dir.isValid());
+  TProgramWindows& windows = program.windows;
+  const TScriptedMessageBoxes& boxes = program.boxes;
   TfrmMain& frmMain = windows.frmMain;
   TfrmEdit& frmEdit = windows.frmEdit;
   TfrmFunc& frmFunc = windows.frmFunc;
@@ -75,12 +85,10 @@ void TestCatalogueWiring::constantReachesTheMainWindow() {
 }
 
 void TestCatalogueWiring::optionsDialogEditsTheMainWindow() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  TScriptedMessageBoxes boxes;
-  TMessageBoxesOverride boxesOn(&boxes);
-  TFakeHotKeyService hotKey;
-  TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+  TWiredProgram program;
+  QVERIFY(program.dir.isValid());
+  TProgramWindows& windows = program.windows;
+  const TScriptedMessageBoxes& boxes = program.boxes;
   TfrmMain& frmMain = windows.frmMain;
   TfrmOptions& frmOptions = windows.frmOptions;
   frmMain.show();
@@ -121,12 +129,10 @@ void TestCatalogueWiring::optionsDialogEditsTheMainWindow() {
 // main window and comes back with it. (The tray's way back, miOpenClick, ends
 // in the same restoring.)
 void TestCatalogueWiring::theCatalogueGoesAndComesBackWithTheProgram() {
-  QTemporaryDir dir;
-  QVERIFY(dir.isValid());
-  TScriptedMessageBoxes boxes;
-  TMessageBoxesOverride boxesOn(&boxes);
-  TFakeHotKeyService hotKey;
-  TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+  TWiredProgram program;
+  QVERIFY(program.dir.isValid());
+  TProgramWindows& windows = program.windows;
+  const TScriptedMessageBoxes& boxes = program.boxes;
   TfrmMain& frmMain = windows.frmMain;
   TfrmFunc& frmFunc = windows.frmFunc;
   frmMain.show();
@@ -149,6 +155,7 @@ void TestCatalogueWiring::theCatalogueGoesAndComesBackWithTheProgram() {
   frmMain.Activate();
   QVERIFY(frmMain.isVisible());
   QVERIFY(!frmFunc.isVisible());
+  QVERIFY(boxes.Boxes.isEmpty());
 }
 
 QTEST_MAIN(TestCatalogueWiring)
