@@ -42,11 +42,10 @@ class TestCatalogueWiring : public QObject {
 void TestCatalogueWiring::constantReachesTheMainWindow() {
   TWiredProgram program;
   QVERIFY(program.dir.isValid());
-  TProgramWindows& windows = program.windows;
   const TScriptedMessageBoxes& boxes = program.boxes;
-  TfrmMain& frmMain = windows.frmMain;
-  TfrmEdit& frmEdit = windows.frmEdit;
-  TfrmFunc& frmFunc = windows.frmFunc;
+  TfrmMain& frmMain = program.windows.frmMain;
+  TfrmEdit& frmEdit = program.windows.frmEdit;
+  TfrmFunc& frmFunc = program.windows.frmFunc;
   frmMain.Parser.ErrorOn = true;
   frmMain.show();
   QVERIFY(QTest::qWaitForWindowActive(&frmMain));
@@ -87,10 +86,9 @@ void TestCatalogueWiring::constantReachesTheMainWindow() {
 void TestCatalogueWiring::optionsDialogEditsTheMainWindow() {
   TWiredProgram program;
   QVERIFY(program.dir.isValid());
-  TProgramWindows& windows = program.windows;
   const TScriptedMessageBoxes& boxes = program.boxes;
-  TfrmMain& frmMain = windows.frmMain;
-  TfrmOptions& frmOptions = windows.frmOptions;
+  TfrmMain& frmMain = program.windows.frmMain;
+  TfrmOptions& frmOptions = program.windows.frmOptions;
   frmMain.show();
   QVERIFY(QTest::qWaitForWindowActive(&frmMain));
   const bool exprMem = frmMain.ExprMem;
@@ -131,10 +129,9 @@ void TestCatalogueWiring::optionsDialogEditsTheMainWindow() {
 void TestCatalogueWiring::theCatalogueGoesAndComesBackWithTheProgram() {
   TWiredProgram program;
   QVERIFY(program.dir.isValid());
-  TProgramWindows& windows = program.windows;
   const TScriptedMessageBoxes& boxes = program.boxes;
-  TfrmMain& frmMain = windows.frmMain;
-  TfrmFunc& frmFunc = windows.frmFunc;
+  TfrmMain& frmMain = program.windows.frmMain;
+  TfrmFunc& frmFunc = program.windows.frmFunc;
   frmMain.show();
   QVERIFY(QTest::qWaitForWindowActive(&frmMain));
   frmMain.btnFuncClick();
