@@ -141,6 +141,10 @@ class TfrmMain : public QWidget {
   void Timer2Timer();  // shrink step
   void btnHelpClick();
   void ArrangeControls();
+  // The desktop session ends (or the program was told to stop by a signal):
+  // the closing writes run without any question, and the window closes for
+  // good whatever they gave.
+  void EndSession();
 
  signals:
   // The window was closed for good (history and settings written).
@@ -165,6 +169,7 @@ class TfrmMain : public QWidget {
   void FormCreate();
   bool FormCloseQuery();
   bool FormClose();
+  void Finish();
   void FormKeyDown(QKeyEvent* event);
   // The keys FormKeyDown acts on (the others only pass through it).
   static bool IsFormKey(int key);
@@ -185,6 +190,8 @@ class TfrmMain : public QWidget {
   bool m_timerGrows = true;
   bool m_wasMinimized = false;
   bool m_moving = false;
+  bool m_endingSession = false;
+  bool m_closed = false;
   // The key press FormKeyDown last handled, so the same event is not handled
   // again while it travels on to the parents (cleared by the key's release).
   const QEvent* m_handledKeyPress = nullptr;

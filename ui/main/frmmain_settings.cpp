@@ -119,24 +119,59 @@ bool TfrmMain::FormClose() {
   s.OutStr1 = btnNFormat->Tag;
   s.OutStr2 = btnNFormat2->Tag;
   s.OutStr3 = btnNFormat3->Tag;
+  // A file that cannot be written is reported, and the user decides whether
+  // to close without it: a read-only or vanished data folder must not trap
+  // the program. What can still be written is written all the same; once the
+  // user has agreed to lose the rest, or when the session ends and nobody is
+  // there to answer, a failure only goes to the standard error.
+  bool closing = true;
+  bool asked = false;
+  const auto failed = [&](const std::exception& e) {
+    if (m_endingSession || asked) {
+      qWarning("%s", e.what());
+      return;
+    }
+    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
+    asked = true;
+    closing = MessageBoxes().Confirm(this, tr("Закрыть Tamrix без сохранения?"));
+  };
   try {
     WriteHistory(HistoryPath(ProgramDir), history, NExpres);
+  } catch (const std::exception& e) {
+    failed(e);
+    // No: the window stays open; the next close request runs the whole closing again.
+    if (!closing) return false;
+  }
+  try {
     WriteMainSettings(*Settings, s);
   } catch (const std::exception& e) {
-    // The window stays open; the next close request tries the whole closing again.
-    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
-    return false;
+    failed(e);
   }
-  return true;
+  return closing;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   EndKeyboardMove(true);
-  if (!FormCloseQuery() || !FormClose()) {
-    event->ignore();
+  // The session may have ended while the question of this close was open.
+  if (m_closed || !FormCloseQuery() || m_closed || !FormClose()) {
+    event->setAccepted(m_closed);
     return;
   }
-  TrayIcon->hide();
   event->accept();
+  Finish();
+}
+
+void TfrmMain::EndSession() {
+  if (m_closed) return;
+  EndKeyboardMove(true);
+  m_endingSession = true;
+  FormClose();
+  hide();
+  Finish();
+}
+
+void TfrmMain::Finish() {
+  m_closed = true;
+  TrayIcon->hide();
   emit Closed();
 }

@@ -1,15 +1,19 @@
 // Start-up restores every setting and the history from the data folder;
-// closing writes them back, asks first when told to, and stays open when a
-// file cannot be written.
+// closing writes them back, asks first when told to, and asks whether to
+// close without saving when a file cannot be written; the end of the session
+// writes them unasked.
 #include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QMenu>
 #include <QToolButton>
 #include <QtTest>
+#include <optional>
 
 #include "mainfixture.h"
 #include "storage/historyfile.h"
 #include "storage/mainsettings.h"
+#include "tests/hardening/injectedfault.h"
 #include "ui/main/formatbutton.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -20,6 +24,24 @@ const QByteArray kEverySetting =
     "OnTop=1\r\nDropOut=1\r\nErrorOn=0\r\nAngle=1\r\nExpression=2*3\r\nNExpres=3\r\n"
     "VK_Code=0x71\r\nfsModifiers=5\r\nOutStr1=3\r\nOutStr2=-4\r\nOutStr3=0\r\n"
     "[Parser]\r\nDecimalSeparator=,\r\nArgumentSeparator=,\r\nNDigit=6\r\n";
+
+const QString kWithoutSaving = QStringLiteral("Закрыть Tamrix без сохранения?");
+
+// Makes the data folder unwritable as the fault names: "read-only" (every
+// file and the folder refuse writes), "vanished" (the folder is gone with
+// its medium, so it cannot be made again either),
+// "history" or "settings" (only "Tamrix.his" or "Tamrix.ini" cannot be
+// replaced: it is a folder).
+void BreakFolder(TMainFixture& f, const QString& fault, std::optional<TInjectedFault>& injected) {
+  if (fault == "read-only")
+    injected.emplace("readonly", f.Dir());
+  else if (fault == "vanished") {
+    QVERIFY(f.dir.remove());
+    injected.emplace("readonly", f.Dir());
+  }
+  else
+    QVERIFY(QDir(f.dir.path()).mkdir(fault == "history" ? QStringLiteral("Tamrix.his") : QStringLiteral("Tamrix.ini")));
+}
 
 QStringList Items(TfrmMain& w) {
   QStringList items;
@@ -190,12 +212,83 @@ class TestMainSettings : public QObject {
     const QStringList shown = f.boxes.Texts(TScriptedMessageBoxes::Kind::Exception);
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith(QStringLiteral("Cannot create file")), qPrintable(shown[0]));
+    QCOMPARE(f.boxes.Texts(TScriptedMessageBoxes::Kind::Confirm), QStringList{kWithoutSaving});  // unscripted: No
     QVERIFY(!QFile::exists(f.Path("Tamrix.ini")));  // the settings were not written either
     // The next request runs the whole closing again.
     QVERIFY(QDir(f.dir.path()).rmdir(QStringLiteral("Tamrix.his")));
     QVERIFY(w.close());
     QCOMPARE(closed.count(), 1);
     QVERIFY(QFile::exists(f.Path("Tamrix.ini")));
+  }
+
+  void anUnwritableFolderAsksWhetherToCloseWithoutSaving_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("trigger");  // what asks for the close
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("shown");  // the start of the one message shown
+    QTest::addColumn<bool>("settingsWritten");
+    const QString history = QStringLiteral("Cannot create file");
+    QTest::newRow("read-only, close button, yes") << "read-only" << "btnClose" << true << history << false;
+    QTest::newRow("read-only, close button, no") << "read-only" << "btnClose" << false << history << false;
+    QTest::newRow("read-only, tray menu, yes") << "read-only" << "miClose" << true << history << false;
+    QTest::newRow("read-only, window menu, no") << "read-only" << "SysMenu" << false << history << false;
+    QTest::newRow("vanished, window menu, yes") << "vanished" << "SysMenu" << true << history << false;
+    QTest::newRow("history alone, yes keeps the settings") << "history" << "btnClose" << true << history << true;
+    QTest::newRow("settings alone, yes") << "settings" << "miClose" << true << "Unable to write to" << false;
+  }
+
+  void anUnwritableFolderAsksWhetherToCloseWithoutSaving() {
+    QFETCH(QString, fault);
+    QFETCH(QString, trigger);
+    QFETCH(bool, yes);
+    QFETCH(QString, shown);
+    QFETCH(bool, settingsWritten);
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QSignalSpy closed(&w, &TfrmMain::Closed);
+    w.cbInput->setEditText(QStringLiteral("7*6"));
+    std::optional<TInjectedFault> injected;
+    BreakFolder(f, fault, injected);
+    f.boxes.Answers = {yes};
+    if (trigger == "btnClose") QTest::mouseClick(w.btnClose, Qt::LeftButton);
+    if (trigger == "miClose") w.miClose->trigger();
+    for (QAction* a : w.SysMenu->actions())
+      if (trigger == "SysMenu" && a->data().toInt() == syscmd::Close) a->trigger();
+    injected.reset();
+    QCOMPARE(f.boxes.Texts(TScriptedMessageBoxes::Kind::Confirm), QStringList{kWithoutSaving});
+    const QStringList messages = f.boxes.Texts(TScriptedMessageBoxes::Kind::Exception);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].startsWith(shown), qPrintable(messages[0]));
+    QCOMPARE(closed.count(), yes ? 1 : 0);
+    QCOMPARE(w.isVisible(), !yes);
+    QCOMPARE(ReadMainSettings(TProfileFile(f.Dir() + "Tamrix.ini")).Expression == "7*6", settingsWritten);
+  }
+
+  void theEndOfTheSessionWritesUnasked_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("writable folder") << QString();
+    QTest::newRow("read-only folder: ends all the same") << "read-only";
+  }
+
+  void theEndOfTheSessionWritesUnasked() {
+    QFETCH(QString, fault);
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", "[Main]\r\nCloseQuery=1\r\n");
+    TfrmMain& w = f.Show();
+    QSignalSpy closed(&w, &TfrmMain::Closed);
+    w.cbInput->setEditText(QStringLiteral("5-1"));
+    w.btnStoreClick();
+    std::optional<TInjectedFault> injected;
+    if (!fault.isEmpty()) BreakFolder(f, fault, injected);
+    w.EndSession();
+    w.EndSession();  // the quitting application asks again: nothing more happens
+    injected.reset();
+    QVERIFY(f.boxes.Boxes.isEmpty());
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!w.isVisible());
+    const bool written = fault.isEmpty();
+    QCOMPARE(ReadMainSettings(TProfileFile(f.Dir() + "Tamrix.ini")).Expression == "5-1", written);
+    QCOMPARE(ReadHistory(f.Dir() + "Tamrix.his") == std::vector<std::string>{"5-1"}, written);
   }
 
   void aFailedSettingsWriteKeepsTheWindowOpen() {
