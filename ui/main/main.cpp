@@ -8,6 +8,7 @@
 
 #include "cli/commandline.h"
 #include "platform/hotkey.h"
+#include "platform/terminationsignals.h"
 #include "storage/datafolder.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
@@ -41,6 +42,12 @@ int main(int argc, char** argv) {
   // sits hidden in the notification area.
   app.setQuitOnLastWindowClosed(false);
   QObject::connect(&frmMain, &TfrmMain::Closed, &app, &QCoreApplication::quit);
+  // The end of the desktop session, a shutdown, kill or Ctrl+C: the day's
+  // history and settings are written as at an ordinary close, unasked.
+  TTerminationSignals terminationSignals;
+  QObject::connect(&terminationSignals, &TTerminationSignals::Requested, &frmMain, &TfrmMain::EndSession);
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &TfrmMain::EndSession);
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, &frmMain, &TfrmMain::EndSession);
   QObject::connect(&instance, &TSingleInstance::ToggleRequested, &frmMain, &TfrmMain::WMHotKey);
   instance.Listen();
   frmMain.show();
