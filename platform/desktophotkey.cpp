@@ -4,6 +4,8 @@
 
 #include <X11/Xlib.h>
 
+#include <cstdio>
+
 #include "platform/hotkey.h"
 #include "platform/x11hotkeyservice.h"
 
@@ -11,11 +13,23 @@ namespace {
 
 // Where no key can be grabbed for the whole desktop: every registration is
 // refused, which the program treats like a combination taken by another.
+// The first refusal says so in one line on the standard error, no box: the
+// user binds "tamrix --toggle" to a key of the desktop instead.
 class TNoHotKeyService : public THotKeyService {
  public:
   using THotKeyService::THotKeyService;
-  bool Register(quint16, quint16) override { return false; }
+  bool Register(quint16, quint16) override {
+    if (!m_told) {
+      m_told = true;
+      std::fprintf(stderr, "tamrix: no global hot key on this desktop (%s); bind 'tamrix --toggle' to a key\n",
+                   qPrintable(QGuiApplication::platformName()));
+    }
+    return false;
+  }
   void Unregister() override {}
+
+ private:
+  bool m_told = false;
 };
 
 }  // namespace

@@ -35,6 +35,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libx11-6 qt6-qpa-plugins; do
   grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is '$(dpkg-deb -f "$deb" Recommends)'"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 want=(./usr/bin/tamrix ./usr/share/applications/tamrix.desktop)
