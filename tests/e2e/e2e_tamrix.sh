@@ -4,13 +4,16 @@
 # result back through the copy button and the clipboard, store it, close,
 # check the files written; then toggle the window with the global hot key,
 # change that key in the settings dialog, and move and widen the window
-# without caption bar with the mouse.
+# without caption bar with the mouse; close over a read-only data folder;
+# end the program with SIGTERM.
 #
-# Usage: e2e_tamrix.sh PATH/TO/tamrix   (under xvfb-run; exit 77 = skipped)
+# Usage: e2e_tamrix.sh PATH/TO/tamrix [PATH/TO/libtamrix_faultshim.so]
+#        (under xvfb-run; exit 77 = skipped)
 set -uo pipefail
 source "$(dirname "$0")/xsession.sh"
 
-TAMRIX=${1:?usage: e2e_tamrix.sh PATH/TO/tamrix}
+TAMRIX=${1:?usage: e2e_tamrix.sh PATH/TO/tamrix [PATH/TO/faultshim]}
+FAULTSHIM=${2:-}
 require_x_session xdotool xclip xprop xwininfo icewm
 
 work=$(mktemp -d)
@@ -31,9 +34,9 @@ fail() {
 # --- the desktop: a window manager with its tray.
 start_window_manager
 
-# --- the program.
+# --- the program (arguments: VARIABLE=VALUE settings for its environment).
 start_tamrix() {
-  "$TAMRIX" --dir "$data/" >>"$work/tamrix.log" 2>&1 &
+  env "$@" "$TAMRIX" --dir "$data/" >>"$work/tamrix.log" 2>&1 &
   app_pid=$!
   session_pids=("$app_pid")
   wait_until 15 has_tamrix_window "$app_pid" || fail "the main window did not appear"
@@ -72,15 +75,19 @@ expect_result() {
   wait_until 5 copied || fail "result: expected '$want', clipboard has '$got'"
 }
 
-stop_tamrix() {
-  click_close
-  exited() { ! kill -0 "$app_pid" 2>/dev/null; }
-  wait_until 10 exited || fail "the program did not end after the close button"
+exited() { ! kill -0 "$app_pid" 2>/dev/null; }
+# Waits for the program to end with status 0; $1 says what ended it.
+expect_exit() {
+  wait_until 10 exited || fail "the program did not end after $1"
   wait "$app_pid"
   local status=$?
   app_pid=""
   session_pids=()
-  [ "$status" -eq 0 ] || fail "the program ended with status $status"
+  [ "$status" -eq 0 ] || fail "the program ended with status $status after $1"
+}
+stop_tamrix() {
+  click_close
+  expect_exit "the close button"
 }
 
 # Minimised: unmapped (in the tray, or iconic) or marked hidden by the window
@@ -242,4 +249,59 @@ wait_until 5 widened_by 80 || fail "the right border did not widen the window by
 stop_tamrix
 [ "$(ini_value Main Width)" = $((w0 + 80)) ] || fail "the new width was not written ($(ini_value Main Width))"
 echo "ok: moved by the background, widened by the border"
+
+# --- sixth run: every write into the data folder fails. Closing shows the
+# failure and asks whether to close without saving: No (Esc) keeps the
+# window, Yes (Enter, the default) ends the program, the files untouched.
+box_window() {  # a visible window of the program named $1, other than the main one
+  local w
+  for w in $(xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null); do
+    [ "$w" != "$wid" ] && { echo "$w"; return 0; }
+  done
+  return 1
+}
+answer_box() {  # name key: presses key in the program's box of that name
+  local box
+  wait_until 5 box_window "$1" >/dev/null || fail "no box '$1'"
+  box=$(box_window "$1")
+  xdo windowactivate --sync "$box" >/dev/null
+  sleep 0.3
+  xdo key "$2"
+  sleep 0.3
+}
+if [ -n "$FAULTSHIM" ]; then
+  before=$(cat "$data/Tamrix.ini" "$data/Tamrix.his" | md5sum)
+  start_tamrix LD_PRELOAD="$FAULTSHIM" TAMRIX_FAULT=readonly TAMRIX_FAULT_PATH="$data/"
+  xdo type --delay 40 '+1'
+  click_close
+  answer_box Tamrix Return             # "Cannot create file ..."
+  answer_box 'Подтвердите' Escape      # No
+  sleep 0.5
+  exited && fail "No ended the program"
+  shown || fail "No did not keep the window open"
+  activate
+  click_close
+  answer_box Tamrix Return
+  answer_box 'Подтвердите' Return      # Yes
+  expect_exit "Yes to closing without saving"
+  [ "$(cat "$data/Tamrix.ini" "$data/Tamrix.his" | md5sum)" = "$before" ] || fail "the read-only files changed"
+  echo "ok: a read-only folder asks, No stays, Yes closes without saving"
+else
+  echo "SKIP: no fault shim given, read-only folder not tried"
+fi
+
+# --- seventh run: SIGTERM runs the closing writes, without the question
+# that CloseQuery asks at an ordinary close.
+sed -i 's/^CloseQuery=0/CloseQuery=1/' "$data/Tamrix.ini"
+[ "$(ini_value Main CloseQuery)" = 1 ] || fail "could not switch CloseQuery on"
+start_tamrix
+xdo key Escape
+xdo type --delay 40 '6*7'
+expect_result 42
+click_store
+kill -TERM "$app_pid"
+expect_exit SIGTERM
+[ "$(ini_value Main Expression)" = '6*7' ] || fail "SIGTERM: Expression is '$(ini_value Main Expression)'"
+[ "$(tr -d '\r' < "$data/Tamrix.his" | head -1)" = '6*7' ] || fail "SIGTERM: the history was not written"
+echo "ok: SIGTERM wrote Tamrix.ini and Tamrix.his"
 echo "PASS"
