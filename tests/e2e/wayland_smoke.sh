@@ -16,19 +16,12 @@ command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77;
 compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null ||
   { echo "SKIP: qt6-wayland is not installed"; exit 77; }
 
+source "$(dirname "$0")/xsession.sh"  # wait_until, end_session
 work=$(mktemp -d)
 data="$work/data"
 mkdir -p "$data" "$work/run"
 chmod 700 "$work/run"
-weston_pid=""
-app_pid=""
-end() {
-  local p
-  for p in $app_pid $weston_pid; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap end EXIT
+trap end_session EXIT
 
 fail() {
   echo "FAIL: $*"
@@ -38,22 +31,12 @@ fail() {
   exit 1
 }
 
-# Runs "$@" every 100 ms until it succeeds, for at most $1 seconds.
-wait_until() {
-  local tries=$(($1 * 10)); shift
-  while ((tries-- > 0)); do
-    "$@" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # A Wayland session as a desktop gives it, without any X display.
 unset DISPLAY QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work/run" WAYLAND_DISPLAY=tamrix-smoke XDG_SESSION_TYPE=wayland
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 \
   --log="$work/weston.log" >/dev/null 2>&1 &
-weston_pid=$!
+session_pids=($!)
 wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did not start"
 
 # The program's requests to the compositor go to its standard error as
@@ -62,6 +45,7 @@ wait_until 10 test -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" || fail "weston did no
 printf '[Main]\r\nCloseQuery=1\r\nExpression=6*7\r\n' >"$data/Tamrix.ini"
 WAYLAND_DEBUG=1 "$TAMRIX" --dir "$data/" >"$work/tamrix.log" 2>&1 &
 app_pid=$!
+session_pids+=("$app_pid")
 mapped() { grep -q -- '-> xdg_toplevel@[0-9]*\.set_title("Tamrix")' "$work/tamrix.log"; }
 wait_until 15 mapped || fail "no Wayland window titled Tamrix"
 sleep 1
@@ -84,7 +68,6 @@ ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 wait_until 10 ended || fail "SIGTERM did not end the program"
 wait "$app_pid"
 status=$?
-app_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status on SIGTERM"
 [ -f "$data/Tamrix.his" ] || fail "SIGTERM did not write Tamrix.his"
 tr -d '\r' <"$data/Tamrix.ini" | grep -qx 'VK_Code=123' || fail "SIGTERM did not write Tamrix.ini"
