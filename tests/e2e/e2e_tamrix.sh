@@ -271,7 +271,9 @@ answer_box() {  # name key: presses key in the program's box of that name
 }
 if [ -n "$FAULTSHIM" ]; then
   before=$(cat "$data/Tamrix.ini" "$data/Tamrix.his" | md5sum)
-  start_tamrix LD_PRELOAD="$FAULTSHIM" TAMRIX_FAULT=readonly TAMRIX_FAULT_PATH="$data/"
+  # (An AddressSanitizer build wants its runtime first; the shim comes first here.)
+  start_tamrix LD_PRELOAD="$FAULTSHIM" TAMRIX_FAULT=readonly TAMRIX_FAULT_PATH="$data/" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
   xdo type --delay 40 '+1'
   click_close
   answer_box Tamrix Return             # "Cannot create file ..."
