@@ -153,6 +153,14 @@ TEST(ExpandUserFunctions, ListOrderAndDefinitions) {
       {{"ONE=|1"}, "ONE()", "(1)"},                      // no parameters
       {{"=X|X"}, "X(1)", "X(1)"},                        // a line without a name
       {{"TWICE=X,X|X+X"}, "TWICE(1,2)", "((1)+(1))"},    // first binding of a name
+      // A stored name holding "(" beside a name it begins with: the first
+      // line that applies at the position wins.
+      {{"F(=X|100", "F=X|200"}, "F((1))", "(100))"},
+      {{"F=X|200", "F(=X|100"}, "F((1))", "(200)"},
+      {{"F(=X|100", "F=X|200"}, "F(1)", "(200)"},
+      {{"F=X|200", "F(=X|100"}, "F(1)", "(200)"},
+      {{"F((=X|100", "F(=X|X"}, "F(((1)))", "(100)))"},
+      {{"F(=X|X", "F((=X|100"}, "F(((1)))", "(((1))))"},
   });
 }
 
@@ -311,6 +319,21 @@ TEST(UserFunctionsEvaluated, RecursionIsReported) {
   });
   // Nothing is left behind for the next evaluation.
   ExpectRows(parser, {{"1+1", 2}});
+  // At most 10000 expansions, inserting at most 256 KiB: "(" body ")" counts.
+  parser.UserFunctions.Append("ONE=X|X");
+  parser.UserFunctions.Append("LONG=|" + std::string((1 << 18) - 3, '0') + "7");
+  parser.UserFunctions.Append("LONGER=|" + std::string((1 << 18) - 2, '0') + "7");
+  const auto calls = [](int n) {
+    std::string text = "ONE(1)";
+    for (int i = 1; i < n; ++i) text += "+ONE(1)";
+    return text;
+  };
+  ExpectRows(parser, {
+      {calls(10000), 10000},
+      Fails(calls(10001), strid::RecursionTooDeep),
+      {"LONG()", 7},
+      Fails("LONGER()", strid::RecursionTooDeep),
+  });
 }
 
 }  // namespace

@@ -34,12 +34,17 @@ TEST(HostileInput, DeepNestingFailsWithAMessage) {
   EXPECT_EQ(error, "Слишком глубокая вложенность выражения");
 }
 
-TEST(HostileInput, ModerateNestingStillWorks) {
+TEST(HostileInput, NestingWorksUpToTheBound) {
   TZQParser parser = ReportingParser();
   ExpectRows(parser, {
                          {Repeat("(", 300) + "1" + Repeat(")", 300), 1},
                          {Repeat("1/(", 300) + "1" + Repeat(")", 300), 1},
                          {Repeat("1^", 300) + "1", 1},
+                         // 1000 levels of ParseFactor are the most allowed.
+                         {Repeat("(", 999) + "1" + Repeat(")", 999), 1},
+                         Fails(Repeat("(", 1000) + "1" + Repeat(")", 1000), strid::NestingTooDeep),
+                         {Repeat("1^", 999) + "1", 1},
+                         Fails(Repeat("1^", 1000) + "1", strid::NestingTooDeep),
                      });
 }
 

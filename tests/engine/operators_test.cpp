@@ -61,7 +61,18 @@ TEST(Operators, Percentages) {
                          Fails("6&3%", strid::SyntaxError),
                          Fails("6|3%", strid::SyntaxError),
                          Fails("50/0%", strid::DivisionByZero),
+                         // Rounded intermediates pin the order: a*b/100, a*100/b,
+                         // a*(b/100+1), a*(1-b/100), each rounded as written.
+                         {"3*3%", 0xb.851eb851eb851ecp-7L},
+                         {"2/3%", 0x8.555555555555555p+3L},
+                         {"3+5%", 0xc.999999999999999p-2L},
+                         {"3-4%", 0xb.851eb851eb851ebp-2L},
+                         // a*b and a*100 overflow before the division by 100 or by b.
+                         Fails("1E4932*50%", strid::Overflow),
+                         Fails("1E4932/200%", strid::DivisionByZero),
                      });
+  // Here only b/100 is formed first; a*b would overflow.
+  ExpectRows(parser, {{"1E4932-50%", 5E4931L}, {"1E4932+-50%", 5E4931L}}, 1e-18L);
 }
 
 TEST(Operators, IntegerOperators) {

@@ -4,6 +4,9 @@
 #include <iconv.h>
 
 #include <string>
+#include <string_view>
+
+#include "storage/profilename.h"
 
 namespace {
 
@@ -60,6 +63,33 @@ TEST(Cp1251, ReportsWhatItCannotHold) {
     std::string out;
     EXPECT_FALSE(Utf8ToCp1251(r, out)) << r;
   }
+}
+
+// Views that end inside a sequence, cut from longer texts whose next byte
+// would complete it: nothing past the view may be read.
+TEST(Cp1251, ViewsEndingInsideASequence) {
+  struct TViewRow {
+    std::string Whole;
+    std::size_t Length;
+    std::string Cp1251;  // what Utf8ToCp1251 makes of the view (always false)
+  };
+  const TViewRow rows[] = {
+      {"\xD0\xB6", 1, "?"},        // ж
+      {"a\xD0\xB6", 2, "a?"},
+      {"\xE2\x84\x96", 1, "?"},    // №
+      {"\xE2\x84\x96", 2, "??"},
+      {"\xF0\x9F\x98\x80", 3, "???"},
+  };
+  for (const auto& r : rows) {
+    std::string out;
+    EXPECT_FALSE(Utf8ToCp1251(std::string_view(r.Whole.data(), r.Length), out)) << r.Cp1251;
+    EXPECT_EQ(out, r.Cp1251);
+  }
+  const std::string marked = "\xEF\xBB\xBFx";
+  EXPECT_EQ(DecodeFileText(std::string_view(marked.data(), 2)), "п»");
+  EXPECT_EQ(DecodeFileText(std::string_view(marked.data(), 3)), "");
+  const std::string capitalZhe = "\xD0\x96";
+  EXPECT_EQ(FoldProfileName(std::string_view(capitalZhe.data(), 1)), "\xD0");
 }
 
 struct TFileTextRow {

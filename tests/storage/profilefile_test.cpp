@@ -86,6 +86,12 @@ TEST(FileBytes, ReadStatus) {
   const TFileBytes f = ReadFileBytes(dir.File("f"));
   EXPECT_EQ(f.Status, TReadStatus::Ok);
   EXPECT_EQ(f.Bytes, std::string("a\0b", 3));
+  // Sparse files: a file of exactly 256 MiB is read, one byte more is refused.
+  constexpr std::size_t kCap = std::size_t{256} << 20;
+  std::filesystem::resize_file(dir.File("f"), kCap);
+  EXPECT_EQ(ReadFileBytes(dir.File("f")).Bytes.size(), kCap);
+  std::filesystem::resize_file(dir.File("f"), kCap + 1);
+  EXPECT_EQ(ReadFileBytes(dir.File("f")).Status, TReadStatus::CannotOpen);
 }
 
 }  // namespace

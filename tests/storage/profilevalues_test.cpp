@@ -43,6 +43,7 @@ TEST(ProfileValues, Integers) {
 TEST(ProfileValues, TextIsCutAt2047Characters) {
   EXPECT_EQ(CutProfileText(std::string(3000, 'a')).size(), 2047u);
   EXPECT_EQ(CutProfileText(std::string(2047, 'a')).size(), 2047u);
+  EXPECT_EQ(CutProfileText(std::string(2048, 'a')).size(), 2047u);
   // Characters, not bytes: a two-byte letter is never split.
   std::string cyr;
   for (int i = 0; i < 2100; ++i) cyr += "ж";

@@ -1,9 +1,12 @@
 // Where the data of an installed and of a portable copy goes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <grp.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -34,10 +37,24 @@ class TScratch {
     return (m_path / name).string() + "/";
   }
   void Touch(const std::string& file) const { std::ofstream(m_path / file) << "[Main]\r\n"; }
+  const fs::path& Path() const { return m_path; }
 
  private:
   fs::path m_path;
 };
+
+// Root may write anything, so a folder root cannot write needs another user:
+// check runs in a child process as "nobody", its exit status is the answer.
+constexpr uid_t kNobody = 65534;
+bool TrueForNobody(const std::function<bool()>& check) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+    ::_exit(dropped && check() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 const TUserDirs kUser{"/home/u/.cfg", "/home/u"};
 const std::string kUserData = "/home/u/.cfg/tamrix/";
@@ -83,12 +100,20 @@ TEST(PortableCopy, KeepsItsDataBesideItself) {
   scratch.Touch("readonly/Tamrix.ini");
   ::chmod(marked.c_str(), 0555);
   EXPECT_EQ(ResolveProgramDir(marked + "tamrix", std::nullopt, kUser), marked);
-  // The same folder without it: the user's folder (unless root, who may
-  // write anything, runs the test: then the owner rule alone decides).
+  // The same folder without it, the user's own but not writable: the
+  // user's folder.
   const std::string bare = scratch.Dir("bare");
   ::chmod(bare.c_str(), 0555);
-  if (::access(bare.c_str(), W_OK) != 0) {
-    EXPECT_EQ(ResolveProgramDir(bare + "tamrix", std::nullopt, kUser), kUserData);
+  const auto unwritableIsNotPortable = [&] {
+    return ::access(bare.c_str(), W_OK) != 0 &&
+           ResolveProgramDir(bare + "tamrix", std::nullopt, kUser) == kUserData;
+  };
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(unwritableIsNotPortable());
+  } else {
+    ASSERT_EQ(::chown(bare.c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(scratch.Path().c_str(), 0711), 0);
+    EXPECT_TRUE(TrueForNobody(unwritableIsNotPortable));
   }
 }
 

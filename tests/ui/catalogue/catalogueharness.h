@@ -19,8 +19,8 @@
 #include <string>
 
 #include "engine/zqparser.h"
-#include "platform/recordinghelpviewer.h"
-#include "platform/scriptedmessageboxes.h"
+#include "tests/doubles/recordinghelpviewer.h"
+#include "tests/doubles/scriptedmessageboxes.h"
 #include "storage/profilefile.h"
 #include "ui/catalogue/catalogue.h"
 #include "ui/catalogue/cataloguetree.h"

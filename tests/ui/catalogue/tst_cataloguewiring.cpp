@@ -13,8 +13,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "platform/fakehotkeyservice.h"
-#include "platform/scriptedmessageboxes.h"
+#include "tests/doubles/fakehotkeyservice.h"
+#include "tests/doubles/scriptedmessageboxes.h"
 #include "ui/catalogue/cataloguetree.h"
 #include "ui/main/programwindows.h"
 #include "ui/widgets/zqStdCtrls.h"

@@ -8,9 +8,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "platform/fakehotkeyservice.h"
-#include "platform/recordinghelpviewer.h"
-#include "platform/scriptedmessageboxes.h"
+#include "tests/doubles/fakehotkeyservice.h"
+#include "tests/doubles/recordinghelpviewer.h"
+#include "tests/doubles/scriptedmessageboxes.h"
 #include "ui/main/frmmain.h"
 
 struct TMainFixture {

@@ -12,9 +12,9 @@
 #include <QtTest>
 #include <functional>
 
-#include "platform/fakehotkeyservice.h"
-#include "platform/recordinghelpviewer.h"
-#include "platform/scriptedmessageboxes.h"
+#include "tests/doubles/fakehotkeyservice.h"
+#include "tests/doubles/recordinghelpviewer.h"
+#include "tests/doubles/scriptedmessageboxes.h"
 #include "engine/zqparser.h"
 #include "ui/options/frmoptions.h"
 #include "ui/options/runoptionsdialog.h"

@@ -3,11 +3,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "platform/fakehotkeyservice.h"
+#include "tests/doubles/fakehotkeyservice.h"
 #include "platform/helpwindow.h"
 #include "platform/qtmessageboxes.h"
-#include "platform/recordinghelpviewer.h"
-#include "platform/scriptedmessageboxes.h"
+#include "tests/doubles/recordinghelpviewer.h"
+#include "tests/doubles/scriptedmessageboxes.h"
 
 using Kind = TScriptedMessageBoxes::Kind;
 using Combination = TFakeHotKeyService::Combination;

@@ -1,4 +1,4 @@
-#include "platform/fakehotkeyservice.h"
+#include "tests/doubles/fakehotkeyservice.h"
 
 bool TFakeHotKeyService::Register(quint16 fsModifiers, quint16 vkCode) {
   const Combination combination{fsModifiers, vkCode};

@@ -1,4 +1,4 @@
-#include "platform/scriptedmessageboxes.h"
+#include "tests/doubles/scriptedmessageboxes.h"
 
 #include <QStringList>
 
