@@ -11,11 +11,11 @@
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
-#include <cmath>
 
 #include "mainfixture.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/mainfonts.h"
+#include "ui/widgets/legiblecolor.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
@@ -25,16 +25,6 @@ int AboutEntries(TfrmMain& w) {
   return n;
 }
 
-// Contrast ratio of two colours as the accessibility guidelines reckon it.
-double Contrast(const QColor& a, const QColor& b) {
-  const auto luminance = [](const QColor& c) {
-    const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-  };
-  const double la = luminance(a), lb = luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The strongest contrast of the icon's drawing against the button face.
 double IconContrast(const QToolButton* b) {
   const QImage image = b->icon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -42,7 +32,7 @@ double IconContrast(const QToolButton* b) {
   double best = 1;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x)
-      if (qAlpha(image.pixel(x, y)) > 200) best = std::max(best, Contrast(QColor(image.pixel(x, y)), face));
+      if (qAlpha(image.pixel(x, y)) > 200) best = std::max(best, ContrastRatio(QColor(image.pixel(x, y)), face));
   return best;
 }
 
@@ -347,12 +337,12 @@ class TestMainBehaviour : public QObject {
       for (QToolButton* b : w.findChildren<QToolButton*>()) {
         if (!b->icon().isNull()) QVERIFY2(IconContrast(b) >= 3, qPrintable(b->objectName()));
         const QPalette& p = b->palette();
-        QVERIFY2(Contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button)) >= 4.5,
+        QVERIFY2(ContrastRatio(p.color(QPalette::ButtonText), p.color(QPalette::Button)) >= 4.5,
                  qPrintable(b->objectName()));
       }
       for (QWidget* field : {static_cast<QWidget*>(w.cbInput), static_cast<QWidget*>(w.edOutput),
                              static_cast<QWidget*>(w.edOutput2), static_cast<QWidget*>(w.edOutput3)})
-        QVERIFY(Contrast(field->palette().color(QPalette::Text), field->palette().color(QPalette::Base)) >= 4.5);
+        QVERIFY(ContrastRatio(field->palette().color(QPalette::Text), field->palette().color(QPalette::Base)) >= 4.5);
     }
     QApplication::setPalette(light);
   }
