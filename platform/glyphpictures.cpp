@@ -1,6 +1,8 @@
 #include "platform/glyphpictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QtMath>
@@ -12,8 +14,10 @@ namespace {
 
 // One palette for every glyph. One-unit strokes lie on half units so that
 // they cover whole pixels at 1x and 2x.
-const QColor kInk(0x2f, 0x37, 0x40);
-const QColor kBlue(0x2a, 0x6f, 0xdb);
+const QColor kDarkInk(0x2f, 0x37, 0x40);
+const QColor kLightInk(0xe4, 0xe8, 0xec);
+const QColor kDarkBlue(0x2a, 0x6f, 0xdb);
+const QColor kLightBlue(0x5a, 0x9a, 0xf0);
 const QColor kRed(0xd2, 0x3c, 0x3c);
 const QColor kGreen(0x2e, 0x9a, 0x4a);
 const QColor kYellow(0xf2, 0xc2, 0x30);
@@ -21,35 +25,41 @@ const QColor kGrey(0x8a, 0x94, 0x9c);
 const QColor kPaleGrey(0xd6, 0xda, 0xde);
 const QColor kPaper(Qt::white);
 
+// Outlines and strokes are dark on a light desktop and light on a dark one,
+// so the glyphs keep their contrast to the button face they are drawn on.
+bool DarkFace() { return QGuiApplication::palette().color(QPalette::Button).lightness() < 128; }
+QColor Ink() { return DarkFace() ? kLightInk : kDarkInk; }
+QColor Blue() { return DarkFace() ? kLightBlue : kDarkBlue; }
+
 QPen Stroke(const QColor& color, qreal width = 1.0) {
   return QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 void Sheet(QPainter& p, const QRectF& r) {
-  p.setPen(Stroke(kInk));
+  p.setPen(Stroke(Ink()));
   p.setBrush(kPaper);
   p.drawRect(r);
 }
 
 void TextLines(QPainter& p, qreal x1, qreal x2, qreal y, int count) {
-  p.setPen(Stroke(kBlue));
+  p.setPen(Stroke(Blue()));
   for (int i = 0; i < count; ++i) p.drawLine(QPointF(x1, y + 2 * i), QPointF(x2, y + 2 * i));
 }
 
 // A window with its title bar and two menu lines: the window's own menu.
 void SysMenu(QPainter& p) {
-  p.setPen(Stroke(kInk));
+  p.setPen(Stroke(Ink()));
   p.setBrush(kPaper);
   p.drawRect(QRectF(1.5, 2.5, 13, 11));
-  p.fillRect(QRectF(2, 3, 12, 3), kBlue);
+  p.fillRect(QRectF(2, 3, 12, 3), Blue());
   TextLines(p, 4.5, 11.5, 8.5, 3);
 }
 
 // A drawing pin; stuck in upright while the window stays on top.
 void Pin(QPainter& p, const QColor& color) {
-  p.setPen(Stroke(kInk, 1.2));
+  p.setPen(Stroke(Ink(), 1.2));
   p.drawLine(QPointF(8, 10.5), QPointF(8, 15));
-  p.setPen(Stroke(kInk));
+  p.setPen(Stroke(Ink()));
   p.setBrush(color);
   p.drawRoundedRect(QRectF(4.5, 1.5, 7, 3), 1, 1);
   p.drawPolygon(QPolygonF({{6.5, 4.5}, {9.5, 4.5}, {10, 8.5}, {6, 8.5}}));
@@ -72,7 +82,7 @@ void Copy(QPainter& p) {
 }
 
 void Paste(QPainter& p) {
-  p.setPen(Stroke(kInk));
+  p.setPen(Stroke(Ink()));
   p.setBrush(QColor(0xb8, 0x80, 0x46));
   p.drawRoundedRect(QRectF(2.5, 2.5, 11, 13), 1, 1);
   Sheet(p, QRectF(4.5, 5.5, 7, 8));
@@ -88,11 +98,11 @@ void Func(QPainter& p) {
   f.cubicTo(11.5, 1.2, 9.3, 1.2, 8.8, 3.8);
   f.lineTo(7.2, 12);
   f.cubicTo(6.7, 14.6, 4.5, 14.8, 3.5, 13);
-  p.setPen(Stroke(kInk, 1.5));
+  p.setPen(Stroke(Ink(), 1.5));
   p.setBrush(Qt::NoBrush);
   p.drawPath(f);
   p.drawLine(QPointF(5.5, 6.5), QPointF(11, 6.5));
-  p.setPen(Stroke(kBlue, 1.3));
+  p.setPen(Stroke(Blue(), 1.3));
   p.drawLine(QPointF(10.5, 10), QPointF(14.5, 14.5));
   p.drawLine(QPointF(14.5, 10), QPointF(10.5, 14.5));
 }
@@ -113,7 +123,7 @@ void Options(QPainter& p) {
   gear.addPolygon(wheel);
   gear.closeSubpath();
   gear.addEllipse(QPointF(8, 8), 2.2, 2.2);
-  p.setPen(Stroke(kInk));
+  p.setPen(Stroke(Ink()));
   p.setBrush(QColor(0x6b, 0x7b, 0x8a));
   p.drawPath(gear);
 }
@@ -129,7 +139,7 @@ void Warning(QPainter& p, const QColor& fill, const QColor& ink) {
   p.drawEllipse(QPointF(8, 12.4), 0.9, 0.9);
 }
 
-void ErrorOn(QPainter& p) { Warning(p, kYellow, kInk); }
+void ErrorOn(QPainter& p) { Warning(p, kYellow, Ink()); }
 
 // Messages switched off: the sign greyed and struck through.
 void ErrorOff(QPainter& p) {
@@ -139,7 +149,7 @@ void ErrorOff(QPainter& p) {
 }
 
 void Chevrons(QPainter& p, bool up) {
-  p.setPen(Stroke(kBlue, 1.6));
+  p.setPen(Stroke(Blue(), 1.6));
   p.setBrush(Qt::NoBrush);
   for (qreal y : {4.5, 9.0}) {
     const qreal tip = up ? y : y + 4;
@@ -154,7 +164,7 @@ void DropOut(QPainter& p) { Chevrons(p, false); }
 
 void Help(QPainter& p) {
   p.setPen(Qt::NoPen);
-  p.setBrush(kBlue);
+  p.setBrush(Blue());
   p.drawEllipse(QPointF(8, 8), 7, 7);
   QPainterPath mark;
   mark.moveTo(5.6, 6.1);
@@ -169,14 +179,14 @@ void Help(QPainter& p) {
 }
 
 void Close(QPainter& p) {
-  p.setPen(Stroke(kInk, 2));
+  p.setPen(Stroke(Ink(), 2));
   p.drawLine(QPointF(4, 4), QPointF(12, 12));
   p.drawLine(QPointF(12, 4), QPointF(4, 12));
 }
 
 // An arrow into a tray: the expression goes into the history.
 void Store(QPainter& p) {
-  p.setPen(Stroke(kInk, 1.2));
+  p.setPen(Stroke(Ink(), 1.2));
   p.setBrush(Qt::NoBrush);
   p.drawPolyline(QPolygonF({{1.5, 10.5}, {1.5, 14.5}, {14.5, 14.5}, {14.5, 10.5}}));
   p.setPen(Stroke(kGreen, 2));
@@ -188,7 +198,7 @@ void Store(QPainter& p) {
 
 // A pocket calculator: display and a keypad with one orange key.
 void MainIcon(QPainter& p) {
-  p.setPen(Stroke(kInk));
+  p.setPen(Stroke(Ink()));
   p.setBrush(QColor(0x3b, 0x4a, 0x5a));
   p.drawRoundedRect(QRectF(2.5, 0.5, 11, 15), 1.5, 1.5);
   p.setPen(Qt::NoPen);
@@ -203,6 +213,32 @@ void MainIcon(QPainter& p) {
   }
 }
 
+// The captions of the minimise and angle buttons, drawn at the weight of
+// the glyphs beside them; the bars lie on whole units, crisp at 1x and 2x.
+void Minimize(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(Ink());
+  p.drawRoundedRect(QRectF(2, 11, 12, 2), 0.75, 0.75);
+}
+
+void Degrees(QPainter& p) {
+  p.setPen(Stroke(Ink(), 1.6));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QPointF(8, 6.5), 3.5, 3.5);
+}
+
+void Radians(QPainter& p) {
+  p.setPen(QPen(Ink(), 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+  p.drawLine(QPointF(2, 4), QPointF(14, 4));
+  p.drawLine(QPointF(6, 4), QPointF(5, 14));
+  QPainterPath leg;
+  leg.moveTo(10.5, 4);
+  leg.lineTo(10.5, 12);
+  leg.quadTo(10.5, 14, 13.5, 13.5);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(leg);
+}
+
 struct NamedPicture {
   const char* name;
   TGlyphPicture picture;
@@ -212,7 +248,8 @@ constexpr NamedPicture kPictures[] = {
     {"SYSMENU", SysMenu}, {"ONTOPON", OnTopOn},   {"ONTOPOFF", OnTopOff}, {"COPY", Copy},
     {"PASTE", Paste},     {"FUNC", Func},         {"OPTIONS", Options},   {"ERRORON", ErrorOn},
     {"ERROROFF", ErrorOff}, {"DROPON", DropOn},   {"DROPOUT", DropOut},   {"HELP", Help},
-    {"CLOSE", Close},     {"STORE", Store},       {"MAINICON", MainIcon},
+    {"CLOSE", Close},     {"STORE", Store},       {"MAINICON", MainIcon}, {"MINIMIZE", Minimize},
+    {"DEGREES", Degrees}, {"RADIANS", Radians},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <utility>
 
 #include "platform/glyphpictures.h"
 
@@ -14,7 +15,7 @@ namespace {
 // 32-pixel drawing, not a blown-up 16-pixel one.
 class TGlyphEngine : public QIconEngine {
  public:
-  explicit TGlyphEngine(TGlyphPicture picture) : m_picture(picture) {}
+  TGlyphEngine(TGlyphPicture picture, QList<QSize> sizes) : m_picture(picture), m_sizes(std::move(sizes)) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
     painter->save();
@@ -41,15 +42,14 @@ class TGlyphEngine : public QIconEngine {
     return pixmap;
   }
 
-  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-    return {QSize(16, 16), QSize(32, 32)};
-  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return m_sizes; }
 
   QString key() const override { return QStringLiteral("tamrix-glyph"); }
-  QIconEngine* clone() const override { return new TGlyphEngine(m_picture); }
+  QIconEngine* clone() const override { return new TGlyphEngine(m_picture, m_sizes); }
 
  private:
   TGlyphPicture m_picture;
+  QList<QSize> m_sizes;
 };
 
 }  // namespace
@@ -57,5 +57,11 @@ class TGlyphEngine : public QIconEngine {
 QIcon Glyph(const char* name) {
   TGlyphPicture picture = FindGlyphPicture(name);
   if (!picture) return {};
-  return QIcon(new TGlyphEngine(picture));
+  return QIcon(new TGlyphEngine(picture, {QSize(16, 16), QSize(32, 32)}));
+}
+
+QIcon ProgramIcon() {
+  QList<QSize> sizes;
+  for (int side : {16, 22, 24, 32, 48, 64, 128}) sizes << QSize(side, side);
+  return QIcon(new TGlyphEngine(FindGlyphPicture("MAINICON"), sizes));
 }

@@ -4,8 +4,13 @@
 //
 // Names: "SYSMENU", "ONTOPON", "ONTOPOFF", "COPY", "PASTE", "FUNC",
 // "OPTIONS", "ERRORON", "ERROROFF", "DROPON", "DROPOUT", "HELP", "CLOSE",
-// "STORE", "MAINICON" (the program and tray icon).
+// "STORE", "MINIMIZE", "DEGREES", "RADIANS", "MAINICON" (the program and
+// tray icon).
 #include <QIcon>
 
 // The glyph of that name; a null icon for an unknown name.
 QIcon Glyph(const char* name);
+
+// The program icon for the windows, offered at every size a desktop asks
+// for (taskbar, window switcher, title bars).
+QIcon ProgramIcon();

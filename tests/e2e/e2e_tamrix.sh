@@ -4,8 +4,8 @@
 # result back through the copy button and the clipboard, store it, close,
 # check the files written; then toggle the window with the global hot key,
 # change that key in the settings dialog, and move and widen the window
-# without caption bar with the mouse; close over a read-only data folder;
-# end the program with SIGTERM.
+# without caption bar with the mouse; check the window icon; close over a
+# read-only data folder; end the program with SIGTERM.
 #
 # Usage: e2e_tamrix.sh PATH/TO/tamrix [PATH/TO/libtamrix_faultshim.so]
 #        (under xvfb-run; exit 77 = skipped)
@@ -249,6 +249,16 @@ wait_until 5 widened_by 80 || fail "the right border did not widen the window by
 stop_tamrix
 [ "$(ini_value Main Width)" = $((w0 + 80)) ] || fail "the new width was not written ($(ini_value Main Width))"
 echo "ok: moved by the background, widened by the border"
+
+# --- the window carries the program icon in the sizes a taskbar and a
+# window switcher ask for, not the window manager's generic one.
+start_tamrix
+icons=$(xprop -id "$wid" _NET_WM_ICON 2>/dev/null | grep -o 'Icon ([0-9]* x [0-9]*)' | paste -sd ' ')
+for size in 16 32 48; do
+  [[ " $icons" == *"Icon ($size x $size)"* ]] || fail "no $size-pixel window icon (_NET_WM_ICON: ${icons:-none})"
+done
+stop_tamrix
+echo "ok: the window icon"
 
 # --- sixth run: every write into the data folder fails. Closing shows the
 # failure and asks whether to close without saving: No (Esc) keeps the

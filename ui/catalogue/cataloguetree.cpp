@@ -6,10 +6,14 @@
 #include <algorithm>
 
 #include "storage/profiledocument.h"
+#include "ui/widgets/legiblecolor.h"
 
 namespace {
-const QColor kCategoryFill(192, 192, 192);
-const QColor kGridLine(224, 224, 224);
+// Shares of the text colour in the list's background: a grey of 192 for the
+// category rows and of 224 for the grid on white, and as far from the base
+// on a dark desktop, so the palette's text stays readable on them.
+constexpr double kCategoryShade = 63.0 / 255;
+constexpr double kGridShade = 31.0 / 255;
 const QColor kTreeLine(128, 128, 128);
 constexpr int kButtonSize = 9;  // the expand button's box, odd so its sign has a middle
 constexpr int kHeaderHeight = 20;
@@ -39,6 +43,10 @@ TCatalogueTree::TCatalogueTree(const QString& objectName, const QStringList& hea
   connect(header(), &QHeaderView::sectionResized, this, [this] { FitColumns(); });
 }
 
+QColor TCatalogueTree::Shade(double share) const {
+  return Blend(palette().color(QPalette::Base), palette().color(QPalette::Text), share);
+}
+
 QTreeWidgetItem* TCatalogueTree::AddCategory(const QString& name) {
   auto* item = new QTreeWidgetItem(this);
   item->setText(0, name);
@@ -46,7 +54,7 @@ QTreeWidgetItem* TCatalogueTree::AddCategory(const QString& name) {
   bold.setBold(true);
   for (int c = 0; c < columnCount(); ++c) {
     item->setFont(c, bold);
-    item->setBackground(c, kCategoryFill);
+    item->setBackground(c, Shade(kCategoryShade));
   }
   // The name may be longer than the first column: let it run across the row.
   item->setFirstColumnSpanned(true);
@@ -98,7 +106,7 @@ void TCatalogueTree::WriteExpanded(TProfileDocument& settings, const char* secti
 void TCatalogueTree::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   QTreeWidget::drawRow(painter, option, index);
   painter->save();
-  painter->setPen(kGridLine);
+  painter->setPen(Shade(kGridShade));
   const QRect r = option.rect;
   // The branch area belongs to the tree lines, which must not be broken.
   const int textLeft = r.left() + (index.parent().isValid() ? 2 : 1) * indentation();

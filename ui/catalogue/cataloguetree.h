@@ -44,5 +44,7 @@ class TCatalogueTree : public QTreeWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  // The list's background with that share of its text colour mixed in.
+  QColor Shade(double share) const;
   bool m_fitting = false;
 };

@@ -3,6 +3,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,10 +13,13 @@
 
 #include "format/formatmenu.h"
 #include "platform/hotkey.h"
+#include "ui/main/buttonhint.h"
+#include "ui/main/buttonrow.h"
 #include "ui/main/formatbutton.h"
 #include "platform/glyphs.h"
 #include "ui/main/mainfonts.h"
 #include "ui/widgets/anchors.h"
+#include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
@@ -36,17 +40,14 @@ QToolButton* MakeButton(QWidget* parent, const char* name, int left, int top, co
   auto* b = Make<QToolButton>(parent, name, QRect(left, top, 24, 24));
   b->setAutoRaise(true);
   b->setFocusPolicy(Qt::NoFocus);
-  b->setToolTip(hint);
+  SetHint(b, hint);
   b->setIconSize(QSize(16, 16));
   if (glyph) b->setIcon(Glyph(glyph));
   return b;
 }
 
-QLineEdit* MakeOutput(QWidget* parent, const char* name, QRect geometry) {
-  auto* e = Make<QLineEdit>(parent, name, geometry);
-  e->setReadOnly(true);
-  e->setFrame(false);
-  return e;
+TOutputField* MakeOutput(QWidget* parent, const char* name, QRect geometry) {
+  return Make<TOutputField>(parent, name, geometry);
 }
 
 }  // namespace
@@ -102,16 +103,15 @@ void TfrmMain::BuildControls() {
   btnMinimize = MakeButton(Panel1, "btnMinimize", 340, 2, QStringLiteral("Свернуть"));
   btnClose = MakeButton(Panel1, "btnClose", 366, 2, QStringLiteral("Закрыть"), "CLOSE");
   for (QToolButton* b : {btnHelp, btnMinimize, btnClose}) m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
+  m_topRow = std::make_unique<TButtonRow>(std::vector<QWidget*>{btnSys, btnOnTop, btnCopy, btnPaste, btnFunc, btnOptions,
+                                                                btnAngle, btnError, btnRollUp},
+                                          btnHelp);
 
-  // The Symbol typeface's "p" is pi on Windows only; the Greek letter itself
-  // shows the same on every desktop.
-  QFont angleFont = font();
-  angleFont.setPixelSize(19);
-  btnAngle->setFont(angleFont);
-  QFont bold = font();
-  bold.setBold(true);
-  btnMinimize->setFont(bold);
+  // The captions "_" and "°" / "π" are drawn as glyphs: a character of any
+  // font sits far smaller in the button than the 16-pixel glyphs beside it.
+  // The characters stay the buttons' texts.
   btnMinimize->setText(QStringLiteral("_"));
+  btnMinimize->setIcon(Glyph("MINIMIZE"));
 
   cbInput = Make<TzqComboBox>(Panel1, "cbInput", QRect(2, 32, 363, 24));
   btnStore = MakeButton(Panel1, "btnStore", 366, 32, QStringLiteral("Запомнить выражение"), "STORE");
@@ -124,11 +124,16 @@ void TfrmMain::BuildControls() {
   for (QWidget* w : {static_cast<QWidget*>(cbInput), static_cast<QWidget*>(edOutput),
                      static_cast<QWidget*>(edOutput2), static_cast<QWidget*>(edOutput3)})
     m_anchors->Add(w, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
+  cbInput->setAccessibleName(QCoreApplication::translate("TfrmMain", "Выражение"));
+  cbInput->lineEdit()->setAccessibleName(cbInput->accessibleName());  // where the keys go
+  edOutput->setAccessibleName(QCoreApplication::translate("TfrmMain", "Результат 1"));
+  edOutput2->setAccessibleName(QCoreApplication::translate("TfrmMain", "Результат 2"));
+  edOutput3->setAccessibleName(QCoreApplication::translate("TfrmMain", "Результат 3"));
   m_anchors->Add(btnStore, TAnchors::akTop | TAnchors::akRight);
   for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3}) {
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(QStringLiteral("Формат результата"));
+    SetHint(b, QStringLiteral("Формат результата"));
     m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
   }
   btnNFormat->SetCode(kDefaultOutputCode1);

@@ -16,6 +16,7 @@
 #include "engine/zqparser.h"
 #include "storage/profilefile.h"
 #include "ui/main/mainservices.h"
+#include "ui/widgets/outputfield.h"
 
 class QAction;
 class QFrame;
@@ -25,6 +26,7 @@ class QSystemTrayIcon;
 class QTimer;
 class QToolButton;
 class TAnchors;
+class TButtonRow;
 class TFormatButton;
 class TzqComboBox;
 
@@ -62,9 +64,9 @@ class TfrmMain : public QWidget {
   QToolButton* btnClose = nullptr;
   TzqComboBox* cbInput = nullptr;
   QToolButton* btnStore = nullptr;
-  QLineEdit* edOutput = nullptr;
-  QLineEdit* edOutput2 = nullptr;
-  QLineEdit* edOutput3 = nullptr;
+  TOutputField* edOutput = nullptr;
+  TOutputField* edOutput2 = nullptr;
+  TOutputField* edOutput3 = nullptr;
   TFormatButton* btnNFormat = nullptr;
   TFormatButton* btnNFormat2 = nullptr;
   TFormatButton* btnNFormat3 = nullptr;
@@ -155,6 +157,8 @@ class TfrmMain : public QWidget {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -176,6 +180,9 @@ class TfrmMain : public QWidget {
   void FormMouseDown(QMouseEvent* event);
   void ApplyHeightLock();
   void SetOutputs(const QString& text);
+  // A button lit by the pointer stays lit when the window moves away under
+  // a still pointer (no crossing event comes); this puts out such a light.
+  void ForgetStaleHover();
   void StartKeyboardMove();
   void EndKeyboardMove(bool keep);
   bool TrayAvailable() const;
@@ -186,6 +193,7 @@ class TfrmMain : public QWidget {
 
   TMainServices m_services;
   TAnchors* m_anchors = nullptr;
+  std::unique_ptr<TButtonRow> m_topRow;
   QWidget* m_client = nullptr;
   bool m_timerGrows = true;
   bool m_wasMinimized = false;

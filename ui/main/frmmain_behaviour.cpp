@@ -16,7 +16,9 @@
 #include "platform/helpviewer.h"
 #include "platform/hotkey.h"
 #include "ui/main/apphelp.h"
+#include "ui/main/buttonrow.h"
 #include "ui/main/formatbutton.h"
+#include "ui/main/buttonhint.h"
 #include "ui/main/frmmain.h"
 #include "platform/glyphs.h"
 #include "ui/widgets/anchors.h"
@@ -153,6 +155,7 @@ void TfrmMain::changeEvent(QEvent* event) {
     const bool minimized = isMinimized();
     if (minimized && !m_wasMinimized) {
       m_wasMinimized = true;
+      ForgetStaleHover();
       HideCompanionWindows();
       // Hiding the window from inside its own state change confuses some
       // window managers; it follows as soon as the change is through.
@@ -230,7 +233,7 @@ void TfrmMain::btnOnTopClick() {
   HotKey().Unregister();
   OnTop = !OnTop;
   btnOnTop->setIcon(Glyph(OnTop ? "ONTOPON" : "ONTOPOFF"));
-  btnOnTop->setToolTip(OnTop ? QStringLiteral("Поверх всех окон/Откл") : QStringLiteral("Поверх всех окон/Вкл"));
+  SetHint(btnOnTop, OnTop ? QStringLiteral("Поверх всех окон/Откл") : QStringLiteral("Поверх всех окон/Вкл"));
   const bool wasVisible = isVisible();
   const QRect place = geometry();
   setWindowFlag(Qt::WindowStaysOnTopHint, OnTop);  // hides a shown window
@@ -263,13 +266,13 @@ void TfrmMain::btnRollUpClick() {
     setMinimumHeight(CollapsedHeight);
     m_timerGrows = false;
     btnRollUp->setIcon(Glyph("DROPOUT"));
-    btnRollUp->setToolTip(QStringLiteral("Развернуть"));
+    SetHint(btnRollUp, QStringLiteral("Развернуть"));
   } else {
     DropOut = true;
     setMaximumHeight(ExpandedHeight);
     m_timerGrows = true;
     btnRollUp->setIcon(Glyph("DROPON"));
-    btnRollUp->setToolTip(QStringLiteral("Свернуть"));
+    SetHint(btnRollUp, QStringLiteral("Свернуть"));
   }
   Timer1->start();
 }
@@ -323,6 +326,33 @@ void TfrmMain::ArrangeControls() {
   for (QWidget* w : std::initializer_list<QWidget*>{Panel1, Panel2, edOutput, edOutput3, btnStore, btnNFormat,
                                                     btnNFormat2, btnNFormat3})
     m_anchors->Capture(w);
+  m_topRow->Fit();
+}
+
+void TfrmMain::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  ForgetStaleHover();
+}
+
+void TfrmMain::ForgetStaleHover() {
+  QWindow* window = windowHandle();
+  if (!window) return;
+  const QPoint pointer = QCursor::pos();
+  for (QToolButton* b : findChildren<QToolButton*>()) {
+    if (b->underMouse() && (isMinimized() || !b->rect().contains(b->mapFromGlobal(pointer)))) {
+      // The window's leave hands the leave on to the widgets the pointer
+      // was last over; the next real motion enters the right one afresh.
+      QEvent leave(QEvent::Leave);
+      QCoreApplication::sendEvent(window, &leave);
+      return;
+    }
+  }
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The anchors have moved the right-hand buttons by now.
+  m_topRow->Fit();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

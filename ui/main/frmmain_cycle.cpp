@@ -14,8 +14,10 @@
 #include "platform/helpviewer.h"
 #include "platform/hotkey.h"
 #include "ui/main/formatbutton.h"
+#include "ui/main/buttonhint.h"
 #include "ui/main/frmmain.h"
 #include "platform/glyphs.h"
+#include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 void TfrmMain::ConnectControls() {
@@ -53,9 +55,9 @@ void TfrmMain::ConnectControls() {
 }
 
 void TfrmMain::SetOutputs(const QString& text) {
-  edOutput->setText(text);
-  edOutput2->setText(text);
-  edOutput3->setText(text);
+  edOutput->ShowText(text);
+  edOutput2->ShowText(text);
+  edOutput3->ShowText(text);
 }
 
 void TfrmMain::cbInputChange() {
@@ -74,9 +76,9 @@ void TfrmMain::cbInputChange() {
       return;
     }
     const TFormatSettings settings{Parser.NDigit, Parser.DecimalSeparator, Parser.ErrorOn};
-    edOutput->setText(QString::fromStdString(FormatValue(value, btnNFormat->Tag, settings)));
-    edOutput2->setText(QString::fromStdString(FormatValue(value, btnNFormat2->Tag, settings)));
-    edOutput3->setText(QString::fromStdString(FormatValue(value, btnNFormat3->Tag, settings)));
+    edOutput->ShowText(QString::fromStdString(FormatValue(value, btnNFormat->Tag, settings)));
+    edOutput2->ShowText(QString::fromStdString(FormatValue(value, btnNFormat2->Tag, settings)));
+    edOutput3->ShowText(QString::fromStdString(FormatValue(value, btnNFormat3->Tag, settings)));
   } catch (...) {
     // Nothing may escape into the event loop while the user types; the
     // fields not yet written keep their text.
@@ -88,13 +90,14 @@ void TfrmMain::FormActivate() { cbInputChange(); }
 void TfrmMain::btnAngleClick() {
   Parser.Angle = !Parser.Angle;
   btnAngle->setText(Parser.Angle ? QStringLiteral("π") : QStringLiteral("°"));
+  btnAngle->setIcon(Glyph(Parser.Angle ? "RADIANS" : "DEGREES"));
   cbInputChange();
 }
 
 void TfrmMain::btnErrorClick() {
   Parser.ErrorOn = !Parser.ErrorOn;
   btnError->setIcon(Glyph(Parser.ErrorOn ? "ERRORON" : "ERROROFF"));
-  btnError->setToolTip(Parser.ErrorOn ? QStringLiteral("Сообщения об ошибках/Откл")
+  SetHint(btnError, Parser.ErrorOn ? QStringLiteral("Сообщения об ошибках/Откл")
                                       : QStringLiteral("Сообщения об ошибках/Вкл"));
 }
 
@@ -110,6 +113,7 @@ void TfrmMain::btnCopyClick() {
   edOutput->selectAll();
   edOutput->copy();
   edOutput->deselect();
+  edOutput->setCursorPosition(0);  // selecting scrolled the field to its end
 }
 
 void TfrmMain::btnPasteClick() { cbInput->lineEdit()->paste(); }

@@ -1,5 +1,9 @@
 #include "ui/main/programwindows.h"
 
+#include <QApplication>
+
+#include "platform/glyphs.h"
+
 #include "ui/catalogue/cataloguecontext.h"
 #include "ui/options/runoptionsdialog.h"
 
@@ -16,6 +20,9 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
                                 }},
               frmEdit, &frmMain),
       aboutBox(&frmMain) {
+  // Every window of the program, the message boxes and standard dialogs
+  // included, shows the program icon in the taskbar and the window switcher.
+  QApplication::setWindowIcon(ProgramIcon());
   frmMain.ShowAbout = [this] { aboutBox.exec(); };
   frmMain.ShowFunc = [this] { frmFunc.ShowCatalogue(); };
   frmMain.ShowOptions = [this] {

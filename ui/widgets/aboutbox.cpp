@@ -43,7 +43,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
   Image = MakeLabel(this, "Image", QString(), QRect(16, 16, 32, 32));
 
-  const QColor textColor = p.color(QPalette::ToolTipText);
+  // The texts stand on the button colour, so they take the colour meant for it.
+  const QColor textColor = p.color(QPalette::ButtonText);
   auto textLabel = [&](const char* name, const QString& text, const QRect& geometry, int pixels, bool bold) {
     QLabel* label = MakeLabel(this, name, text, geometry);
     label->setFont(PixelFont(font(), pixels, bold));

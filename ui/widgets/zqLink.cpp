@@ -4,7 +4,12 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "ui/widgets/legiblecolor.h"
+
 namespace {
+
+// Underlined link texts need less than body text to be told apart.
+constexpr double kLeastLinkContrast = 3.0;
 
 void OpenOnDesktop(const QString& target) {
   // A bare "www." address means a web page, as the desktop shell takes it.
@@ -35,7 +40,9 @@ QColor TzqLink::FontColor() const { return palette().color(QPalette::WindowText)
 
 void TzqLink::SetFontColor(const QColor& color) {
   QPalette p = palette();
-  p.setColor(QPalette::WindowText, color);
+  // The designed blue, red and purple vanish on a dark desktop; there they
+  // are lightened just enough to be read.
+  p.setColor(QPalette::WindowText, LegibleOn(color, p.color(QPalette::Window), kLeastLinkContrast));
   setPalette(p);
 }
 

@@ -3,7 +3,9 @@
 // combo box it does not select its whole text when it gets the focus back:
 // the caret returns to where it stood when the focus left, with nothing
 // selected, so typing goes on where it stopped and other windows can insert
-// text at that place (SavedSelStart).
+// text at that place (SavedSelStart). The arrow keys walk the history from
+// the newest entry (the first) towards the oldest, counting from the entry
+// the text equals, or from before the first when it equals none.
 #include <QComboBox>
 
 class TzqComboBox : public QComboBox {
@@ -16,11 +18,18 @@ class TzqComboBox : public QComboBox {
   // time; the box reads it only when it gets the focus.
   int SavedSelStart = 0;
 
+  // The row of the history the input text stands for: the current row while
+  // its text is the input text, else the first row equal to it, else -1.
+  int HistoryRow() const;
+  void showPopup() override;
+
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SaveCaret();
   void RestoreCaret();
+  void StepHistory(int step);
 };

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "platform/glyphs.h"
 #include "tests/doubles/fakehotkeyservice.h"
 #include "tests/doubles/scriptedmessageboxes.h"
 #include "ui/catalogue/cataloguetree.h"
@@ -37,6 +39,7 @@ class TestCatalogueWiring : public QObject {
   void constantReachesTheMainWindow();
   void optionsDialogEditsTheMainWindow();
   void theCatalogueGoesAndComesBackWithTheProgram();
+  void everyWindowCarriesTheProgramIcon();
 };
 
 void TestCatalogueWiring::constantReachesTheMainWindow() {
@@ -153,6 +156,16 @@ void TestCatalogueWiring::theCatalogueGoesAndComesBackWithTheProgram() {
   QVERIFY(frmMain.isVisible());
   QVERIFY(!frmFunc.isVisible());
   QVERIFY(boxes.Boxes.isEmpty());
+}
+
+void TestCatalogueWiring::everyWindowCarriesTheProgramIcon() {
+  TWiredProgram program;
+  TProgramWindows& w = program.windows;
+  const QImage icon = ProgramIcon().pixmap(48).toImage();
+  QMessageBox box;  // and what the program opens later, message boxes too
+  for (QWidget* window : std::initializer_list<QWidget*>{&w.frmMain, &w.frmOptions, &w.frmEdit, &w.frmFunc,
+                                                          &w.aboutBox, &box})
+    QVERIFY2(window->windowIcon().pixmap(48).toImage() == icon, window->metaObject()->className());
 }
 
 QTEST_MAIN(TestCatalogueWiring)

@@ -1,6 +1,8 @@
 // Window behaviours: layout heights, the sliding panel, the height lock,
 // always-on-top with the hot key and the window menu, minimising into the
 // notification area, the hot key's three cases, help.
+#include <QAccessible>
+#include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,10 +10,12 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 
 #include "mainfixture.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/mainfonts.h"
+#include "ui/widgets/legiblecolor.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
@@ -19,6 +23,17 @@ int AboutEntries(TfrmMain& w) {
   int n = 0;
   for (QAction* a : w.SysMenu->actions()) n += a->data().toInt() == syscmd::About;
   return n;
+}
+
+// The strongest contrast of the icon's drawing against the button face.
+double IconContrast(const QToolButton* b) {
+  const QImage image = b->icon().pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+  const QColor face = b->palette().color(QPalette::Button);
+  double best = 1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) > 200) best = std::max(best, ContrastRatio(QColor(image.pixel(x, y)), face));
+  return best;
 }
 
 QAction* SysItem(TfrmMain& w, int command) {
@@ -252,6 +267,84 @@ class TestMainBehaviour : public QObject {
     QTest::keyClick(w.cbInput->lineEdit(), Qt::Key_F1);
     const TRecordingHelpViewer::Request expected{QStringLiteral("Tamrix.hlp"), 1};
     QCOMPARE(f.help.Requests, (QList<TRecordingHelpViewer::Request>{expected, expected}));
+  }
+
+  void noButtonCoversAnotherFromTheLeastWidthUp() {
+    for (int points : {0, 12}) {
+      TMainFixture f;
+      TfrmMain& w = f.Show();
+      if (points) w.ApplyOutputFont(FieldFont(QStringLiteral("DejaVu Sans"), points, false, false));
+      for (int width : {320, 330, 343, 400}) {
+        w.resize(width, w.height());
+        const QList<QToolButton*> buttons = w.findChildren<QToolButton*>();
+        for (QToolButton* a : buttons) {
+          QVERIFY(a->parentWidget()->rect().contains(a->geometry()));
+          for (QToolButton* b : buttons)
+            QVERIFY2(a == b || a->parentWidget() != b->parentWidget() || !a->geometry().intersects(b->geometry()),
+                     qPrintable(QStringLiteral("%1 %2 at %3 px, %4 pt")
+                                    .arg(a->objectName(), b->objectName()).arg(width).arg(points)));
+        }
+        QCOMPARE(w.Panel1->childAt(w.btnRollUp->geometry().center()), w.btnRollUp);
+      }
+    }
+  }
+
+  void aLitButtonGoesOutWhenTheWindowMovesAway() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QTest::mouseMove(w.btnHelp);
+    QTRY_VERIFY(w.btnHelp->underMouse());
+    w.move(w.pos() + QPoint(0, 200));  // the pointer stays where it was
+    QTRY_VERIFY(!w.btnHelp->underMouse());
+  }
+
+  void screenReadersFindANameOnEveryControl() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QTest::mouseClick(w.btnOnTop, Qt::LeftButton);  // a toggle's name outlives its state
+    QStringList unnamed;
+    QList<QAccessibleInterface*> todo{QAccessible::queryAccessibleInterface(&w)};
+    while (!todo.isEmpty()) {
+      QAccessibleInterface* a = todo.takeLast();
+      for (int i = 0; i < a->childCount(); ++i) todo << a->child(i);
+      const QAccessible::Role role = a->role();
+      if (role == QAccessible::Button || role == QAccessible::ButtonMenu || role == QAccessible::EditableText ||
+          role == QAccessible::ComboBox) {
+        if (a->text(QAccessible::Name).isEmpty()) unnamed << QString::fromLatin1(a->object()->metaObject()->className());
+      }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
+    const struct { QWidget* control; const char* name; } rows[] = {
+        {w.btnOnTop, "Поверх всех окон"}, {w.btnError, "Сообщения об ошибках"},
+        {w.btnMinimize, "Свернуть"}, {w.btnAngle, "Градусы/Радианы"},
+        {w.btnCopy, "Копировать результат в буфер обмена"}, {w.btnNFormat2, "Формат результата"},
+        {w.cbInput, "Выражение"}, {w.edOutput, "Результат 1"}, {w.edOutput2, "Результат 2"},
+        {w.edOutput3, "Результат 3"},
+    };
+    for (const auto& row : rows)
+      QCOMPARE(QAccessible::queryAccessibleInterface(row.control)->text(QAccessible::Name), QString(row.name));
+  }
+
+  void onADarkDesktopEveryTextAndGlyphKeepsItsContrast() {
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    QApplication::setPalette(dark);
+    {
+      TMainFixture f;
+      TfrmMain& w = f.Show();
+      for (QToolButton* b : w.findChildren<QToolButton*>()) {
+        if (!b->icon().isNull()) QVERIFY2(IconContrast(b) >= 3, qPrintable(b->objectName()));
+        const QPalette& p = b->palette();
+        QVERIFY2(ContrastRatio(p.color(QPalette::ButtonText), p.color(QPalette::Button)) >= 4.5,
+                 qPrintable(b->objectName()));
+      }
+      for (QWidget* field : {static_cast<QWidget*>(w.cbInput), static_cast<QWidget*>(w.edOutput),
+                             static_cast<QWidget*>(w.edOutput2), static_cast<QWidget*>(w.edOutput3)})
+        QVERIFY(ContrastRatio(field->palette().color(QPalette::Text), field->palette().color(QPalette::Base)) >= 4.5);
+    }
+    QApplication::setPalette(light);
   }
 
   void everyControlCarriesItsName() {

@@ -1,5 +1,6 @@
 // The evaluation cycle driven by real keystrokes into the input line, the
 // toggles, the history, the clipboard, the format menu and the keys.
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -133,13 +134,54 @@ class TestMainCycle : public QObject {
     QCOMPARE(w->cbInput->count(), 3);
   }
 
-  void choosingAHistoryEntryEvaluatesIt() {
-    w->cbInput->addItem(QStringLiteral("1+1"));
-    w->cbInput->addItem(QStringLiteral("6*7"));
-    w->cbInput->setEditText({});
+  void theArrowKeysWalkTheHistoryFromTheNewest() {
+    // The newest entry is the first; the walk counts from the entry the text
+    // equals, from before the first when it equals none.
+    for (const char* item : {"1+1", "6*7", "2^10"}) w->cbInput->addItem(QString::fromLatin1(item));
+    w->cbInput->setEditText(QStringLiteral("5"));
+    const struct { Qt::Key key; const char* text; const char* value; } rows[] = {
+        {Qt::Key_Down, "1+1", "2"},  {Qt::Key_Down, "6*7", "42"},    {Qt::Key_Down, "2^10", "1024"},
+        {Qt::Key_Down, "2^10", "1024"}, {Qt::Key_Up, "6*7", "42"}, {Qt::Key_Up, "1+1", "2"},
+        {Qt::Key_Up, "1+1", "2"},
+    };
+    for (const auto& row : rows) {
+      QTest::keyClick(w->cbInput, row.key);
+      QCOMPARE(w->cbInput->currentText(), QString::fromLatin1(row.text));
+      QCOMPARE(w->edOutput2->text(), QString::fromLatin1(row.value));
+    }
+    // Typed over, the text stands for no entry: Down starts at the newest again.
+    w->cbInput->setEditText(QStringLiteral("7"));
     QTest::keyClick(w->cbInput, Qt::Key_Down);
-    QCOMPARE(w->cbInput->currentText(), QStringLiteral("6*7"));
-    QCOMPARE(w->edOutput2->text(), QStringLiteral("42"));
+    QCOMPARE(w->cbInput->currentText(), QStringLiteral("1+1"));
+    // The open list marks the entry equal to the text, or none.
+    const struct { const char* text; int row; } marks[] = {{"6*7", 1}, {"2^10", 2}, {"8", -1}};
+    for (const auto& mark : marks) {
+      w->cbInput->setEditText(QString::fromLatin1(mark.text));
+      w->cbInput->showPopup();
+      QCOMPARE(w->cbInput->view()->currentIndex().row(), mark.row);
+      w->cbInput->hidePopup();
+    }
+  }
+
+  void everyWriteShowsTheStartOfItsTextAndALongOneAsTooltip() {
+    w->resize(320, w->height());
+    Type("-123456789*1e300*1e300");
+    for (TOutputField* field : {w->edOutput, w->edOutput2, w->edOutput3}) {
+      QVERIFY(!field->text().isEmpty());
+      QCOMPARE(field->cursorPosition(), 0);
+    }
+    w->ApplyOutputFont(QFont(QStringLiteral("DejaVu Sans"), 28));
+    Type("0");
+    QVERIFY(w->edOutput->TextOverflows());
+    QHelpEvent ask(QEvent::ToolTip, QPoint(5, 5), w->edOutput->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(w->edOutput, &ask);
+    QCOMPARE(w->edOutput->toolTip(), w->edOutput->text());
+    w->cbInput->setEditText({});
+    Type("1");
+    QCoreApplication::sendEvent(w->edOutput2, &ask);
+    QCOMPARE(w->edOutput2->toolTip(), QString());  // "1" fits
+    QTest::mouseClick(w->btnCopy, Qt::LeftButton);
+    QCOMPARE(w->edOutput->cursorPosition(), 0);
   }
 
   void copyTakesTheFirstFieldAsShown() {

@@ -9,7 +9,8 @@ namespace {
 
 const char* const kNames[] = {"SYSMENU", "ONTOPON", "ONTOPOFF", "COPY",   "PASTE",
                               "FUNC",    "OPTIONS", "ERRORON",  "ERROROFF", "DROPON",
-                              "DROPOUT", "HELP",    "CLOSE",    "STORE",  "MAINICON"};
+                              "DROPOUT", "HELP",    "CLOSE",    "STORE",  "MAINICON",
+                              "MINIMIZE", "DEGREES", "RADIANS"};
 
 QImage Render(const char* name, int pixels, QIcon::Mode mode = QIcon::Normal) {
   return Glyph(name).pixmap(QSize(pixels, pixels), mode).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -35,6 +36,7 @@ class TestGlyphs : public QObject {
   void statesDiffer();
   void doubleScaleIsRedrawn();
   void disabledIsGreyed();
+  void theProgramIconComesInEveryCommonSize();
 };
 
 void TestGlyphs::everyNameDraws_data() {
@@ -67,6 +69,7 @@ void TestGlyphs::statesDiffer_data() {
   QTest::newRow("on top") << "ONTOPON" << "ONTOPOFF";
   QTest::newRow("errors") << "ERRORON" << "ERROROFF";
   QTest::newRow("panel") << "DROPON" << "DROPOUT";
+  QTest::newRow("angle") << "DEGREES" << "RADIANS";
 }
 
 void TestGlyphs::statesDiffer() {
@@ -89,6 +92,14 @@ void TestGlyphs::doubleScaleIsRedrawn() {
 
 void TestGlyphs::disabledIsGreyed() {
   QVERIFY(Render("HELP", 16, QIcon::Disabled) != Render("HELP", 16));
+}
+
+void TestGlyphs::theProgramIconComesInEveryCommonSize() {
+  const QIcon icon = ProgramIcon();
+  for (int side : {16, 24, 32, 48, 64, 128}) {
+    QVERIFY2(icon.availableSizes().contains(QSize(side, side)), qPrintable(QString::number(side)));
+    QCOMPARE(icon.pixmap(side).toImage(), Glyph("MAINICON").pixmap(side).toImage());
+  }
 }
 
 QTEST_MAIN(TestGlyphs)

@@ -2,6 +2,7 @@
 // events, and the address a click hands to the desktop.
 #include <QtTest>
 
+#include "ui/widgets/legiblecolor.h"
 #include "ui/widgets/zqLink.h"
 
 class TestZqLink : public QObject {
@@ -11,6 +12,7 @@ class TestZqLink : public QObject {
   void cleanup();
   void constructionLooksLikeALink();
   void settingAColourOnlyStoresIt();
+  void everyColourStaysReadableOnADarkDesktop();
   void colourFollowsPointerAndButton();
   void rightButtonChangesNoColour();
   void clickOpensTarget_data();
@@ -64,11 +66,22 @@ void TestZqLink::constructionLooksLikeALink() {
 
 void TestZqLink::settingAColourOnlyStoresIt() {
   TzqLink link;
-  link.LinkColor = Qt::green;
+  link.LinkColor = Qt::darkGreen;
   QCOMPARE(link.FontColor(), QColor(0, 0, 255));
   Enter(link);
   Leave(link);
-  QCOMPARE(link.FontColor(), QColor(Qt::green));
+  QCOMPARE(link.FontColor(), QColor(Qt::darkGreen));
+}
+
+void TestZqLink::everyColourStaysReadableOnADarkDesktop() {
+  TzqLink link;
+  QPalette dark = link.palette();
+  dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+  link.setPalette(dark);
+  for (const QColor& color : {link.LinkColor, link.ALinkColor, link.DLinkColor}) {
+    link.SetFontColor(color);
+    QVERIFY2(ContrastRatio(link.FontColor(), dark.color(QPalette::Window)) >= 3, qPrintable(color.name()));
+  }
 }
 
 void TestZqLink::colourFollowsPointerAndButton() {

@@ -1,0 +1,21 @@
+#pragma once
+// TOutputField: a read-only result field. A result is read from its start
+// (the sign, the leading digits, the first word of a message), so every
+// text written into the field is shown from its first character, and a text
+// wider than the field offers itself whole as the tooltip.
+#include <QLineEdit>
+
+class TOutputField : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit TOutputField(QWidget* parent = nullptr);
+
+  // Writes the text and scrolls the field to its start (a plain setText
+  // leaves the caret, and so the view, at the end).
+  void ShowText(const QString& text);
+  // True when the text is wider than the part of the field that shows it.
+  bool TextOverflows() const;
+
+ protected:
+  bool event(QEvent* event) override;
+};
