@@ -7,27 +7,37 @@
 #include <system_error>
 
 #include "cli/evaluationcycle.h"
+#include "resources/version.h"
 #include "storage/datafolder.h"
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: tamrix [--dir DIR] --eval EXPRESSION\n"
-    "       tamrix [--dir DIR] --eval -\n"
-    "Evaluates each expression as the calculator window does and prints its\n"
-    "three output fields, separated by a TAB, one line per expression.\n"
+constexpr std::string_view kUsageLine =
+    "Usage: tamrix [--dir DIR] [--toggle | --eval EXPRESSION... | --eval -] | --help | --version\n";
+
+constexpr std::string_view kHelp =
+    "Without --eval the calculator window opens. With --eval each expression is\n"
+    "evaluated as the calculator window does and its three output fields are\n"
+    "printed, separated by a TAB, one line per expression.\n"
     "\n"
     "  --eval EXPRESSION  evaluate EXPRESSION (may be given more than once)\n"
     "  --eval -           evaluate each line of standard input\n"
     "  --dir DIR          read the settings, user constants and user functions\n"
     "                     from DIR instead of the program's data folder\n"
-    "  --help             show this text\n"
-    "\n"
-    "Without --eval or --help the calculator window opens.\n"
     "  --toggle           tell the calculator already running on the same data\n"
     "                     folder to act as on its hot key (start one if none)\n"
+    "  --help             show this text and exit\n"
+    "  --version          show the version and exit\n"
     "\n"
-    "Exit status: 0 every evaluation succeeded, 1 one failed, 2 bad usage.\n";
+    "Exit status: 0 success, 1 an evaluation failed or there is no display for\n"
+    "the window, 2 bad usage. See also: man tamrix\n";
+
+// The window toolkit's own options, which it takes out of the arguments
+// when the window starts: those followed by a value, then those without.
+constexpr std::string_view kToolkitValueOptions[] = {
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-display", "-geometry", "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle", "-session", "-style", "-stylesheet"};
+constexpr std::string_view kToolkitFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
 
 // The value of an option given as "--name VALUE" or "--name=VALUE".
 bool OptionValue(std::string_view name, int argc, char** argv, int& i, std::optional<std::string>& value,
@@ -48,6 +58,19 @@ bool OptionValue(std::string_view name, int argc, char** argv, int& i, std::opti
   return false;
 }
 
+// A toolkit option at argv[i], its value skipped; false for anything else.
+bool SkipToolkitOption(int argc, char** argv, int& i, std::string& error) {
+  const std::string_view arg = argv[i];
+  for (std::string_view flag : kToolkitFlags) {
+    if (arg == flag) return true;
+  }
+  for (std::string_view name : kToolkitValueOptions) {
+    std::optional<std::string> value;
+    if (OptionValue(name, argc, argv, i, value, error)) return true;
+  }
+  return false;
+}
+
 void PrintOutputs(const TOutputTexts& texts, std::ostream& out) {
   out << texts.Fields[0] << '\t' << texts.Fields[1] << '\t' << texts.Fields[2] << '\n';
 }
@@ -62,11 +85,16 @@ TCommandLine ParseCommandLine(int argc, char** argv) {
     std::string error;
     if (arg == "--help" || arg == "-h") {
       cl.Help = true;
+    } else if (arg == "--version") {
+      cl.Version = true;
+    } else if (arg == "--toggle") {
+      cl.Toggle = true;
     } else if (OptionValue("--dir", argc, argv, i, value, error)) {
       if (value) cl.Dir = *value;
     } else if (OptionValue("--eval", argc, argv, i, value, error)) {
       if (value) cl.Evals.push_back(*value);
       else cl.Evals.push_back({});  // still asks for the command line
+    } else if (SkipToolkitOption(argc, argv, i, error)) {
     } else if (!arg.empty() && arg[0] == '-') {
       error = "unknown option " + std::string(arg);
     } else {
@@ -81,11 +109,15 @@ std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::
   const TCommandLine cl = ParseCommandLine(argc, argv);
   if (!cl.WantsCommandLine()) return std::nullopt;
   if (!cl.Error.empty()) {
-    err << "tamrix: " << cl.Error << "\nTry 'tamrix --help'.\n";
+    err << "tamrix: " << cl.Error << "\n" << kUsageLine;
     return 2;
   }
   if (cl.Help) {
-    out << kUsage;
+    out << kUsageLine << kHelp;
+    return 0;
+  }
+  if (cl.Version) {
+    out << "tamrix " << kTamrixVersion << "\n";
     return 0;
   }
   std::error_code ec;

@@ -2,7 +2,8 @@
 // The command-line evaluator, reached through the program itself:
 //   tamrix [--dir DIR] --eval EXPRESSION   one expression
 //   tamrix [--dir DIR] --eval -            each line of standard input
-//   tamrix --help
+//   tamrix [--dir DIR] [--toggle]          the calculator window
+//   tamrix --help | --version
 // Each expression prints one line: the three output fields, TAB-separated.
 #include <iosfwd>
 #include <optional>
@@ -13,18 +14,22 @@ struct TCommandLine {
   std::optional<std::string> Dir;  // --dir
   std::vector<std::string> Evals;  // --eval, in order; "-" is standard input
   bool Help = false;               // --help
-  std::string Error;               // a usage error; empty when none
+  bool Version = false;            // --version
+  bool Toggle = false;             // --toggle (acted on by the window start)
+  std::string Error;               // the first usage error; empty when none
 
-  // --eval or --help given: the command line runs instead of the windows.
-  bool WantsCommandLine() const { return Help || !Evals.empty(); }
+  // --eval, --help or --version given, or a usage error to report: the
+  // command line runs instead of the windows.
+  bool WantsCommandLine() const { return Help || Version || !Evals.empty() || !Error.empty(); }
 };
 
 // argv[0] is the program.
 TCommandLine ParseCommandLine(int argc, char** argv);
 
 // Runs the command line and returns the exit status: 0 every evaluation
-// succeeded, 1 one failed, 2 bad usage (message on err). Returns nullopt
-// when the arguments ask for no command line (no --eval, no --help), so that
-// the windows open (arguments it does not know are then left to the
-// toolkit). Writes no file.
+// succeeded, 1 one failed, 2 bad usage (one line naming the fault and the
+// usage line on err, nothing on out). Returns nullopt when the arguments ask
+// for the windows (no --eval, --help or --version, and no usage error); the
+// window toolkit's own options (-platform NAME, -style NAME, ...) are left
+// to it. Writes no file.
 std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/version.h"
 #include "tests/storage/legacybuilder.h"
 #include "tests/storage/tempfolder.h"
 
@@ -110,6 +111,11 @@ TEST(CommandLine, Usage) {
       {{}, std::nullopt, ""},
       {{"--dir", dir.Path()}, std::nullopt, ""},
       {{"-platform", "offscreen"}, std::nullopt, ""},  // left to the window toolkit
+      {{"--dir", dir.Path(), "--toggle", "-style=fusion", "-reverse"}, std::nullopt, ""},
+      {{"--frobnicate"}, 2, "unknown option --frobnicate\nUsage: tamrix "},  // before any window
+      {{"--toggle", "--dir"}, 2, "option --dir needs a value\nUsage: tamrix "},
+      {{"-platform"}, 2, "option -platform needs a value"},
+      {{"stray"}, 2, "unexpected argument stray"},
       {{"--eval"}, 2, "option --eval needs a value"},
       {{"--eval", "1", "--dir"}, 2, "option --dir needs a value"},
       {{"--eval", "1", "--frobnicate"}, 2, "unknown option --frobnicate"},
@@ -126,10 +132,20 @@ TEST(CommandLine, Usage) {
   }
 }
 
-TEST(CommandLine, Help) {
+TEST(CommandLine, HelpListsEveryOptionInOneBlock) {
   const TRun run = RunCli({"--help"});
   EXPECT_EQ(run.Status, 0);
-  EXPECT_NE(run.Out.find("--eval EXPRESSION"), std::string::npos);
+  EXPECT_EQ(run.Err, "");
+  const size_t end = run.Out.find("Exit status");
+  for (const char* option : {"--eval EXPRESSION", "--eval -", "--dir DIR", "--toggle", "--help", "--version"}) {
+    EXPECT_LT(run.Out.find(std::string("\n  ") + option), end) << option;
+  }
+}
+
+TEST(CommandLine, Version) {
+  const TRun run = RunCli({"--version"});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(run.Out, "tamrix " + std::string(kTamrixVersion) + "\n");
   EXPECT_EQ(run.Err, "");
 }
 

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "resources/version.h"
 #include "tests/storage/tempfolder.h"
 
 namespace {
@@ -50,6 +51,7 @@ TProcessResult RunProgram(const TTempFolder& io, std::vector<std::string> args, 
     ::unsetenv("DISPLAY");
     ::unsetenv("WAYLAND_DISPLAY");
     ::unsetenv("QT_QPA_PLATFORM");
+    ::unsetenv("WAYLAND_SOCKET");
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }
@@ -95,14 +97,31 @@ TEST_F(EndToEnd, StandardInputAndExitStatus) {
             "4.00000000000000000E+0\t4\t4o\n\t\t\nДеление на нуль\tДеление на нуль\tДеление на нуль\n");
 }
 
-TEST_F(EndToEnd, BadUsageAndHelp) {
-  const TProcessResult bad = RunProgram(m_io, {"--eval"}, "");
-  EXPECT_EQ(bad.Status, 2);
-  EXPECT_EQ(bad.Out, "");
-  EXPECT_NE(bad.Err.find("--eval"), std::string::npos);
-  const TProcessResult help = RunProgram(m_io, {"--help"}, "");
-  EXPECT_EQ(help.Status, 0);
-  EXPECT_NE(help.Out.find("Usage: tamrix"), std::string::npos);
+// What the program says and how it ends, without a display, before any window.
+TEST_F(EndToEnd, BadUsageHelpVersionAndNoDisplay) {
+  const std::string noDisplay = "tamrix: no display; use --eval to calculate without a window\n";
+  struct TRow {
+    std::vector<std::string> Args;
+    int Status;
+    std::string Out;
+    std::string ErrStart;  // the start of the error output
+  } rows[] = {
+      {{"--eval"}, 2, "", "tamrix: option --eval needs a value\nUsage: tamrix "},
+      {{"--frobnicate"}, 2, "", "tamrix: unknown option --frobnicate\nUsage: tamrix "},
+      {{"--help"}, 0, "Usage: tamrix ", ""},
+      {{"--version"}, 0, "tamrix " + std::string(kTamrixVersion) + "\n", ""},
+      {{"--dir", m_data.Path()}, 1, "", noDisplay},
+      {{"--dir", m_data.Path(), "--toggle"}, 1, "", noDisplay},
+      {{"-platform", "xcb", "--dir", m_data.Path()}, 1, "", noDisplay},
+  };
+  for (const TRow& r : rows) {
+    const TProcessResult run = RunProgram(m_io, r.Args, "");
+    EXPECT_EQ(run.Status, r.Status) << r.Args[0] << ": " << run.Err;
+    EXPECT_EQ(run.Out.substr(0, r.Out.size()), r.Out) << r.Args[0];
+    EXPECT_EQ(run.Err.substr(0, r.ErrStart.size()), r.ErrStart) << r.Args[0];
+    if (r.Status == 1) EXPECT_EQ(run.Err, noDisplay);
+  }
+  EXPECT_EQ(m_data.FileCount(), 0u);
 }
 
 }  // namespace

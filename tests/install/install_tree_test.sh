@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # "cmake --install" into a scratch prefix: the program, its menu entry (a
-# valid desktop entry with the expected keys) and the icon in every size of
-# the hicolor theme, each PNG of its stated size; the installed program runs.
+# valid desktop entry with the expected keys), the icon in every size of the
+# hicolor theme, each PNG of its stated size, the manual page, the metadata,
+# copyright and changelog; the installed program runs.
 #
 # Usage: install_tree_test.sh BUILD_DIR   (exit 77 = skipped)
 set -uo pipefail
@@ -18,7 +19,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 ||
   { cat "$work/install.log"; fail "cmake --install failed (is the whole project built?)"; }
 
 [ -x "$prefix/bin/tamrix" ] || fail "bin/tamrix not installed"
-entry="$prefix/share/applications/tamrix.desktop"
+entry="$prefix/share/applications/org.tamrix.Tamrix.desktop"
 [ -f "$entry" ] || fail "the desktop entry is not installed"
 desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
 
@@ -50,6 +51,11 @@ done
 # Something is painted: a transparent square compresses to almost nothing.
 [ "$(stat -c %s "$prefix/share/icons/hicolor/256x256/apps/tamrix.png")" -gt 1000 ] ||
   fail "the 256-pixel icon is empty"
+
+for f in share/man/man1/tamrix.1.gz share/metainfo/org.tamrix.Tamrix.metainfo.xml \
+         share/doc/tamrix/copyright share/doc/tamrix/changelog.gz; do
+  [ -s "$prefix/$f" ] || fail "$f not installed"
+done
 
 out=$(HOME="$work/home" XDG_CONFIG_HOME="$work/config" "$prefix/bin/tamrix" --eval '2+2' 2>&1) ||
   fail "the installed program failed: $out"

@@ -1,5 +1,6 @@
-// Program entry: with --eval (or --help) the command-line evaluator, which
-// needs no display; otherwise the calculator's five windows and the event loop.
+// Program entry: with --eval (or --help, --version, a usage error) the
+// command-line evaluator, which needs no display; otherwise, where there is a
+// display, the calculator's five windows and the event loop.
 #include <QApplication>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include "platform/hotkey.h"
 #include "platform/terminationsignals.h"
 #include "storage/datafolder.h"
+#include "ui/main/displaycheck.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/programwindows.h"
@@ -17,10 +19,14 @@
 
 int main(int argc, char** argv) {
   if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr)) return *status;
+  if (!HasDisplay(argc, argv)) {
+    std::cerr << kNoDisplayMessage << '\n';
+    return 1;
+  }
 
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Tamrix"));
-  app.setDesktopFileName(QStringLiteral("tamrix"));  // matches the menu entry tamrix.desktop
+  app.setDesktopFileName(QStringLiteral("org.tamrix.Tamrix"));  // the menu entry org.tamrix.Tamrix.desktop
   app.setProperty("helpFile", QString::fromLatin1(kAppHelpFile));
   const TCommandLine commandLine = ParseCommandLine(argc, argv);
   const std::string programDir =

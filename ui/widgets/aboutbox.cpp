@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "platform/glyphs.h"
+#include "resources/version.h"
 #include "ui/widgets/zqLink.h"
 
 namespace {
@@ -55,8 +56,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   };
   ProductName = textLabel("ProductName", QStringLiteral("Tamrix"), QRect(89, 12, 106, 24), 21, true);
   ProductName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Version = textLabel("Version", QStringLiteral("Версия 0.51b"), QRect(101, 34, 82, 16), 13, false);
-  Copyright = textLabel("Copyright", QStringLiteral("Copyright © 2026\nРазработчики Tamrix"),
+  Version = textLabel("Version", tr("Версия %1").arg(QLatin1String(kTamrixVersion)), QRect(101, 34, 82, 16), 13,
+                      false);
+  Copyright = textLabel("Copyright", tr("© 2026 Разработчики Tamrix\nЛицензия GPL-3.0-or-later"),
                         QRect(54, 59, 138, 32), 13, false);
   Copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "resources/version.h"
 #include "ui/widgets/aboutbox.h"
 #include "ui/widgets/zqLink.h"
 
@@ -42,11 +43,13 @@ void TestAboutBox::textsAndLayout() {
   QCOMPARE(m_box->ProductName->text(), QStringLiteral("Tamrix"));
   QVERIFY(m_box->ProductName->font().bold());
   QCOMPARE(m_box->ProductName->font().pixelSize(), 21);
-  QCOMPARE(m_box->Version->text(), QStringLiteral("Версия 0.51b"));
+  QCOMPARE(m_box->Version->text(), QStringLiteral("Версия ") + QLatin1String(kTamrixVersion));
+  QVERIFY(QString::fromLatin1(kTamrixVersion).contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))));
   QCOMPARE(m_box->Version->geometry(), QRect(101, 34, 82, 16));
   QCOMPARE(m_box->Image->geometry(), QRect(16, 16, 32, 32));
   QVERIFY(!m_box->Image->pixmap().isNull());
   QVERIFY(m_box->Copyright->text().contains(u'\n'));
+  QVERIFY(m_box->Copyright->text().contains(QStringLiteral("GPL-3.0-or-later")));
   const QString mail = m_box->zqLink2->text().mid(QStringLiteral("e-mail: ").size());
   QVERIFY(m_box->zqLink2->text().startsWith(QStringLiteral("e-mail: ")));
   QCOMPARE(m_box->zqLink2->URL, QStringLiteral("mailto:") + mail + QStringLiteral("?subject=\"Tamrix\""));

@@ -1,0 +1,5 @@
+#include "resources/version.h"
+
+// TAMRIX_VERSION comes from the build (the project version), for this file only,
+// so that a new version recompiles nothing else.
+const char* const kTamrixVersion = TAMRIX_VERSION;

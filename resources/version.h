@@ -1,0 +1,5 @@
+#pragma once
+// The program's version, written once as the build's project version and
+// shown by "tamrix --version", the about box, the package and its metadata.
+
+extern const char* const kTamrixVersion;  // "1.0.0"
