@@ -1,6 +1,11 @@
 #include "engine/decimaltext.h"
 
+#include <clocale>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
 
 #include "engine/charclass.h"
 #include "engine/checkedops.h"
@@ -8,8 +13,6 @@
 namespace {
 using charclass::IsDigit;
 
-// The largest power of ten below the extended range (about 1.19E4932).
-constexpr int kMaxPowerOfTen = 4932;
 // Decimal exponents are saturated here while they are read: far beyond any
 // value that can be represented, far from the limits of the integer type.
 constexpr std::int64_t kExponentLimit = 1'000'000'000;
@@ -23,61 +26,77 @@ struct TDecimalParts {
   std::int64_t exponent = 0;
 };
 
-// 10^k for 0 <= k <= kMaxPowerOfTen: the low five bits from a table of exact
-// (up to 10^27) or correctly rounded powers, the rest from 10^(32*2^i).
+// Powers of ten up to here are exact in the 64-bit significand (5^27 < 2^64),
+// so an integer of up to 19 digits times or over one of them is rounded once.
+constexpr int kMaxExactPowerOfTen = 27;
+
+// 10^k for 0 <= k <= kMaxExactPowerOfTen, exact.
 Extended PowerOfTen(int k) {
-  static constexpr Extended kLow[32] = {
-      1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L,
-      1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L,
-      1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L, 1e28L, 1e29L, 1e30L, 1e31L};
-  static constexpr Extended kHigh[8] = {1e32L,  1e64L,   1e128L,  1e256L,
-                                        1e512L, 1e1024L, 1e2048L, 1e4096L};
-  Extended result = kLow[k & 31];
-  k >>= 5;
-  for (int i = 0; k != 0; ++i, k >>= 1)
-    if (k & 1) result *= kHigh[i];
-  return result;
+  static constexpr Extended kPowers[kMaxExactPowerOfTen + 1] = {
+      1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+      1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+      1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+  return kPowers[k];
 }
 
-Extended Scale(std::uint64_t mantissa, std::int64_t exponent10) {
-  const Extended m = static_cast<Extended>(mantissa);
-  if (exponent10 == 0) return m;
-  if (exponent10 > kMaxPowerOfTen) throw EZQArithmeticError(strid::Overflow);
-  if (exponent10 >= 0) return checked::Mul(m, PowerOfTen(static_cast<int>(exponent10)));
-  std::int64_t k = -exponent10;
-  Extended value = m;
-  if (k > kMaxPowerOfTen) {
-    value = checked::Div(value, PowerOfTen(kMaxPowerOfTen));
-    k -= kMaxPowerOfTen;
-    if (k > kMaxPowerOfTen) return 0;  // far below the smallest denormal
+// Past this many significant digits only whether any further digit is
+// nonzero matters for the nearest extended value: halfway points between two
+// extended values (denormals included) have fewer significant digits.
+constexpr std::size_t kMaxRoundingDigits = 12000;
+
+// The nearest extended value to digits x 10^exponent10 (digits without
+// leading zeros), ties to even: the library's exact conversion in the "C"
+// locale, whatever the user's locale is.
+Extended ExactScale(const std::string& digits, std::int64_t exponent10, bool negative) {
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  std::string text;
+  text.reserve(digits.size() + 24);
+  if (negative) text += '-';
+  if (digits.size() > kMaxRoundingDigits) {
+    text.append(digits, 0, kMaxRoundingDigits);
+    // A sticky digit stands for every nonzero digit cut off.
+    if (digits.find_first_not_of('0', kMaxRoundingDigits) != std::string::npos) {
+      text += '1';
+      exponent10 -= 1;
+    }
+    exponent10 += static_cast<std::int64_t>(digits.size() - kMaxRoundingDigits);
+  } else {
+    text += digits;
   }
-  return checked::Div(value, PowerOfTen(static_cast<int>(k)));
+  text += 'e';
+  text += std::to_string(exponent10);
+  // The library reports a result beyond the range by its overflow flag.
+  const Extended value = checked::DoneInLibrary(strtold_l(text.c_str(), nullptr, cLocale));
+  if (std::isinf(value)) throw EZQArithmeticError(strid::Overflow);
+  return value;
 }
 
 Extended Compose(const TDecimalParts& parts) {
-  std::uint64_t mantissa = 0;
-  int digits = 0;
+  std::string digits;  // the significant digits, leading zeros dropped
   std::int64_t scale = 0;
-  int firstDropped = -1;
   auto take = [&](char c, bool fraction) {
-    const int d = c - '0';
-    if (digits == 0 && d == 0) {  // a leading zero
-      if (fraction) --scale;
-    } else if (digits < kMaxDigits) {
-      mantissa = mantissa * 10 + static_cast<std::uint64_t>(d);
-      ++digits;
-      if (fraction) --scale;
-    } else {
-      if (!fraction) ++scale;
-      if (firstDropped < 0) firstDropped = d;
-    }
+    if (fraction) --scale;
+    if (digits.empty() && c == '0') return;
+    digits += c;
   };
   for (char c : parts.intDigits) take(c, false);
   for (char c : parts.fracDigits) take(c, true);
-  if (firstDropped >= 5) ++mantissa;  // at most 10^19, still exact
-  if (mantissa == 0) return 0;
-  const Extended value = Scale(mantissa, scale + parts.exponent);
-  return parts.negative ? -value : value;
+  if (digits.empty()) return 0;
+  // Trailing zeros only move the exponent.
+  const std::size_t last = digits.find_last_not_of('0');
+  scale += static_cast<std::int64_t>(digits.size() - 1 - last);
+  digits.resize(last + 1);
+  const std::int64_t exponent10 = scale + parts.exponent;
+  if (digits.size() <= static_cast<std::size_t>(kMaxDigits) && exponent10 >= -kMaxExactPowerOfTen &&
+      exponent10 <= kMaxExactPowerOfTen) {
+    std::uint64_t mantissa = 0;
+    for (char c : digits) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    const Extended m = static_cast<Extended>(mantissa);
+    const Extended power = PowerOfTen(static_cast<int>(exponent10 < 0 ? -exponent10 : exponent10));
+    const Extended value = exponent10 < 0 ? checked::Div(m, power) : checked::Mul(m, power);
+    return parts.negative ? -value : value;
+  }
+  return ExactScale(digits, exponent10, parts.negative);
 }
 
 std::size_t SkipDigits(std::string_view t, std::size_t i) {

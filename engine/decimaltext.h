@@ -1,9 +1,9 @@
 #pragma once
-// Reading decimal number texts into extended values: the digits are
-// accumulated (up to 19 significant ones, exactly) and then scaled by a power
-// of ten. A value beyond the extended range raises the overflow fault
-// (EZQArithmeticError 65507); a value too small for it reads as a denormal or
-// zero.
+// Reading decimal number texts into extended values: every digit counts,
+// and the result is the extended value nearest to the text's exact decimal
+// value, ties to even. A value beyond the extended range raises the overflow
+// fault (EZQArithmeticError 65507); a value too small for it reads as a
+// denormal or zero.
 #include <string_view>
 
 #include "engine/zqvalue.h"

@@ -10,6 +10,7 @@
 #include "fuzz/harness/fpstate.h"
 #include "fuzz/harness/fuzzinput.h"
 #include "fuzz/harness/fuzztargets.h"
+#include "fuzz/harness/literalcheck.h"
 #include "fuzz/harness/scratchfolder.h"
 #include "storage/listrecords.h"
 
@@ -56,6 +57,7 @@ int FuzzEvaluate(const std::uint8_t* data, std::size_t size) {
     }
   }
   const std::string_view expression = in.Rest();
+  CheckDecimalLiteral(expression);
 
   std::feclearexcept(FE_ALL_EXCEPT);
   const TFpState before = TFpState::Now();

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <limits>
 
 #include "engine/decimaltext.h"
+#include "engine/evaluationfpscope.h"
+#include "engine/zqerrors.h"
 #include "evalrows.h"
 
 namespace {
@@ -109,6 +115,68 @@ TEST(Numbers, ManyDigitsAndTinyValues) {
   EXPECT_LT(tiny, std::numeric_limits<Extended>::min());
 }
 
+// Every digit counts: the nearest extended value, ties to even. The expected
+// values are the compiler's own correctly rounded readings of the same texts.
+TEST(Numbers, DecimalLiteralsAreCorrectlyRounded) {
+  TZQParser parser = ReportingParser();
+  ExpectRows(parser, {
+      {"10901701929723370804-10901701929723370000", 804},
+      {"18446744073709551615-18446744073709551000", 615},  // 2^64 - 1
+      {"12345678901234567891-12345678901234567000", 891},
+      {"18446744073709551616", 18446744073709551616.0L},   // 2^64
+      {"18446744073709551617", 18446744073709551616.0L},   // a tie: to the even 2^64
+      {"18446744073709551619", 18446744073709551620.0L},   // a tie: to the even 2^64 + 4
+      {"18446744073709551617.000000000000000000001", 18446744073709551618.0L},  // just above it
+      {"18446744073709551618.999999999999999999999", 18446744073709551618.0L},  // just below the next
+      {"1234567890123456789012345678901234567890", 1234567890123456789012345678901234567890.0L},
+      {"0.1234567890123456789012345678901234567891", 0.1234567890123456789012345678901234567891L},
+      {"3.14159265358979323846264338327950288", 3.14159265358979323846264338327950288L},
+      {"1E4932", 1e4932L},
+      {"1.18973149535723176502E4932", std::numeric_limits<Extended>::max()},
+      {"3.36210314311209350626E-4932", std::numeric_limits<Extended>::min()},
+      {"3.64519953188247460253E-4951", std::numeric_limits<Extended>::denorm_min()},
+      {"1.8225997659412373012642029668E-4951", 0},  // just below half the smallest denormal
+      {"1.8225997659412373012642029669E-4951", std::numeric_limits<Extended>::denorm_min()},  // above
+      {"1E-4951", 1e-4951L},
+      {"1E-5120", 0},
+      {"0." + std::string(5000, '0') + "1E5001", 1},
+      Fails("1E5120", strid::Overflow),
+      Fails("1.18973149535723176506E4932", strid::Overflow),  // past the largest value's half step
+  });
+}
+
+// Random literals of 1 to 40 digits with exponents from -5000 to 5000 read
+// as the C library's correctly rounded conversion reads them.
+TEST(Numbers, DecimalLiteralsMatchTheLibrarysExactConversion) {
+  std::mt19937_64 random(20261209);
+  int differences = 0;
+  for (int n = 0; n < 100000; ++n) {
+    const int digits = 1 + static_cast<int>(random() % 40);
+    const int point = static_cast<int>(random() % (digits + 1));
+    std::string text;
+    for (int i = 0; i < digits; ++i) {
+      if (i == point) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    text += 'E' + std::to_string(static_cast<int>(random() % 10001) - 5000);
+    const Extended expected = std::strtold(text.c_str(), nullptr);
+    std::feclearexcept(FE_ALL_EXCEPT);  // the library's overflow flag is no fault of the next row
+    Extended value = 0;
+    bool read = false;
+    try {
+      TEvaluationFpScope fp;
+      read = ReadDecimalLiteral(text, '.', value);
+    } catch (const EZQArithmeticError& fault) {
+      read = std::isinf(expected) && fault.Id() == strid::Overflow;
+      value = expected;
+    }
+    if (!read || std::memcmp(&value, &expected, 10) != 0) {
+      if (++differences <= 5) ADD_FAILURE() << text;
+    }
+  }
+  EXPECT_EQ(differences, 0);
+}
+
 TEST(Numbers, DecimalSeparatorComma) {
   TZQParser parser = ReportingParser();
   parser.DecimalSeparator = ',';
@@ -152,6 +220,7 @@ TEST(Numbers, ReadDecimalValue) {
   const Row rows[] = {
       {"9.81", true, 9.81L}, {"  -2.5e3 ", true, -2500}, {"+7", true, 7}, {".5", true, 0.5L},
       {"5.", true, 5},       {"abc", false, 0},          {"", false, 0},  {".", false, 0},
+      {" 12345678901234567891 ", true, 12345678901234567891.0L},
       {"1e", false, 0},      {"1 2", false, 0},          {"-", false, 0}, {"0x10", false, 0},
   };
   for (const Row& row : rows) {
