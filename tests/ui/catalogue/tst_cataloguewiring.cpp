@@ -166,6 +166,7 @@ void TestCatalogueWiring::everyWindowCarriesTheProgramIcon() {
   for (QWidget* window : std::initializer_list<QWidget*>{&w.frmMain, &w.frmOptions, &w.frmEdit, &w.frmFunc,
                                                           &w.aboutBox, &box})
     QVERIFY2(window->windowIcon().pixmap(48).toImage() == icon, window->metaObject()->className());
+  for (int side : {16, 24, 32, 48, 64, 128}) QVERIFY(ProgramIcon().availableSizes().contains(QSize(side, side)));
 }
 
 QTEST_MAIN(TestCatalogueWiring)

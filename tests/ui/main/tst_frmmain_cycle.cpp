@@ -136,46 +136,33 @@ class TestMainCycle : public QObject {
 
   void theArrowKeysWalkTheHistoryFromTheNewest() {
     // The newest entry is the first; the walk counts from the entry the text
-    // equals, from before the first when it equals none.
+    // equals, from before the first when it equals none ("5", "7").
     for (const char* item : {"1+1", "6*7", "2^10"}) w->cbInput->addItem(QString::fromLatin1(item));
-    w->cbInput->setEditText(QStringLiteral("5"));
-    const struct { Qt::Key key; const char* text; const char* value; } rows[] = {
-        {Qt::Key_Down, "1+1", "2"},  {Qt::Key_Down, "6*7", "42"},    {Qt::Key_Down, "2^10", "1024"},
-        {Qt::Key_Down, "2^10", "1024"}, {Qt::Key_Up, "6*7", "42"}, {Qt::Key_Up, "1+1", "2"},
-        {Qt::Key_Up, "1+1", "2"},
-    };
+    const struct { const char* typed; Qt::Key key; const char* value; } rows[] = {
+        {"5", Qt::Key_Down, "2"}, {"", Qt::Key_Down, "42"}, {"", Qt::Key_Down, "1024"}, {"", Qt::Key_Down, "1024"},
+        {"", Qt::Key_Up, "42"},   {"", Qt::Key_Up, "2"},    {"", Qt::Key_Up, "2"},      {"7", Qt::Key_Down, "2"}};
     for (const auto& row : rows) {
+      if (*row.typed) w->cbInput->setEditText(QString::fromLatin1(row.typed));
       QTest::keyClick(w->cbInput, row.key);
-      QCOMPARE(w->cbInput->currentText(), QString::fromLatin1(row.text));
       QCOMPARE(w->edOutput2->text(), QString::fromLatin1(row.value));
     }
-    // Typed over, the text stands for no entry: Down starts at the newest again.
-    w->cbInput->setEditText(QStringLiteral("7"));
-    QTest::keyClick(w->cbInput, Qt::Key_Down);
-    QCOMPARE(w->cbInput->currentText(), QStringLiteral("1+1"));
     // The open list marks the entry equal to the text, or none.
-    const struct { const char* text; int row; } marks[] = {{"6*7", 1}, {"2^10", 2}, {"8", -1}};
-    for (const auto& mark : marks) {
-      w->cbInput->setEditText(QString::fromLatin1(mark.text));
+    for (const auto& [text, row] : {std::pair{"6*7", 1}, std::pair{"2^10", 2}, std::pair{"8", -1}}) {
+      w->cbInput->setEditText(QString::fromLatin1(text));
       w->cbInput->showPopup();
-      QCOMPARE(w->cbInput->view()->currentIndex().row(), mark.row);
+      QCOMPARE(w->cbInput->view()->currentIndex().row(), row);
       w->cbInput->hidePopup();
     }
   }
 
   void everyWriteShowsTheStartOfItsTextAndALongOneAsTooltip() {
     w->resize(320, w->height());
-    Type("-123456789*1e300*1e300");
-    for (TOutputField* field : {w->edOutput, w->edOutput2, w->edOutput3}) {
-      QVERIFY(!field->text().isEmpty());
-      QCOMPARE(field->cursorPosition(), 0);
-    }
     w->ApplyOutputFont(QFont(QStringLiteral("DejaVu Sans"), 28));
-    Type("0");
-    QVERIFY(w->edOutput->TextOverflows());
+    Type("-123456789*1e300*1e300");
+    for (TOutputField* field : {w->edOutput, w->edOutput2, w->edOutput3}) QCOMPARE(field->cursorPosition(), 0);
     QHelpEvent ask(QEvent::ToolTip, QPoint(5, 5), w->edOutput->mapToGlobal(QPoint(5, 5)));
     QCoreApplication::sendEvent(w->edOutput, &ask);
-    QCOMPARE(w->edOutput->toolTip(), w->edOutput->text());
+    QCOMPARE(w->edOutput->toolTip(), w->edOutput->text());  // too wide
     w->cbInput->setEditText({});
     Type("1");
     QCoreApplication::sendEvent(w->edOutput2, &ask);

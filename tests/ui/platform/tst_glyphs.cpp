@@ -36,7 +36,6 @@ class TestGlyphs : public QObject {
   void statesDiffer();
   void doubleScaleIsRedrawn();
   void disabledIsGreyed();
-  void theProgramIconComesInEveryCommonSize();
 };
 
 void TestGlyphs::everyNameDraws_data() {
@@ -92,14 +91,6 @@ void TestGlyphs::doubleScaleIsRedrawn() {
 
 void TestGlyphs::disabledIsGreyed() {
   QVERIFY(Render("HELP", 16, QIcon::Disabled) != Render("HELP", 16));
-}
-
-void TestGlyphs::theProgramIconComesInEveryCommonSize() {
-  const QIcon icon = ProgramIcon();
-  for (int side : {16, 24, 32, 48, 64, 128}) {
-    QVERIFY2(icon.availableSizes().contains(QSize(side, side)), qPrintable(QString::number(side)));
-    QCOMPARE(icon.pixmap(side).toImage(), Glyph("MAINICON").pixmap(side).toImage());
-  }
 }
 
 QTEST_MAIN(TestGlyphs)
