@@ -4,6 +4,7 @@
 //   tamrix [--dir DIR] --eval -            each line of standard input
 //   tamrix --help
 // Each expression prints one line: the three output fields, TAB-separated.
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -22,9 +23,14 @@ struct TCommandLine {
 // argv[0] is the program.
 TCommandLine ParseCommandLine(int argc, char** argv);
 
+// Puts a message the engine produced into the interface's language (the
+// settings' Language code), as the window shows it.
+using TMessageTranslation = std::function<std::string(const std::string& language, const std::string& text)>;
+
 // Runs the command line and returns the exit status: 0 every evaluation
 // succeeded, 1 one failed, 2 bad usage (message on err). Returns nullopt
 // when the arguments ask for no command line (no --eval, no --help), so that
 // the windows open (arguments it does not know are then left to the
-// toolkit). Writes no file.
-std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err);
+// toolkit). Writes no file. Messages pass through translate when it is set.
+std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err,
+                                  const TMessageTranslation& translate = {});
