@@ -60,4 +60,15 @@
         <translation>&apos;%s&apos; is not a valid floating-point value</translation>
     </message>
 </context>
+<context>
+    <name>TfrmOptions</name>
+    <message>
+        <source>Язык интерфейса / Language</source>
+        <translation>Language / Язык интерфейса</translation>
+    </message>
+    <message>
+        <source>Вступит в силу при следующем запуске / Applies at the next start</source>
+        <translation>Applies at the next start</translation>
+    </message>
+</context>
 </TS>
