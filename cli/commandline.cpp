@@ -105,7 +105,8 @@ TCommandLine ParseCommandLine(int argc, char** argv) {
   return cl;
 }
 
-std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err) {
+std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err,
+                                  const TMessageTranslation& translate) {
   const TCommandLine cl = ParseCommandLine(argc, argv);
   if (!cl.WantsCommandLine()) return std::nullopt;
   if (!cl.Error.empty()) {
@@ -134,8 +135,11 @@ std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::
 
   bool failed = false;
   auto evaluate = [&](std::string_view expression) {
-    const TOutputTexts texts = EvaluateOutputs(parser, expression, codes);
+    TOutputTexts texts = EvaluateOutputs(parser, expression, codes);
     failed = failed || texts.Failed;
+    if (translate && texts.Failed) {
+      for (std::string& field : texts.Fields) field = translate(data.Settings.Language, field);
+    }
     PrintOutputs(texts, out);
   };
   for (const std::string& expression : cl.Evals) {

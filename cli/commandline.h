@@ -5,6 +5,7 @@
 //   tamrix [--dir DIR] [--toggle]          the calculator window
 //   tamrix --help | --version
 // Each expression prints one line: the three output fields, TAB-separated.
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -26,10 +27,15 @@ struct TCommandLine {
 // argv[0] is the program.
 TCommandLine ParseCommandLine(int argc, char** argv);
 
+// Puts a message the engine produced into the interface's language (the
+// settings' Language code), as the window shows it.
+using TMessageTranslation = std::function<std::string(const std::string& language, const std::string& text)>;
+
 // Runs the command line and returns the exit status: 0 every evaluation
 // succeeded, 1 one failed, 2 bad usage (one line naming the fault and the
 // usage line on err, nothing on out). Returns nullopt when the arguments ask
 // for the windows (no --eval, --help or --version, and no usage error); the
 // window toolkit's own options (-platform NAME, -style NAME, ...) are left
-// to it. Writes no file.
-std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err);
+// to it. Writes no file. Messages pass through translate when it is set.
+std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err,
+                                  const TMessageTranslation& translate = {});

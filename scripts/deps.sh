@@ -3,7 +3,8 @@
 # (deps.sh build) or for building and testing (deps.sh test).
 set -euo pipefail
 
-build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libx11-dev)
+build_pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libx11-dev qt6-l10n-tools
+            qt6-translations-l10n)
 test_pkgs=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool xclip icewm
            x11-utils desktop-file-utils clang libclang-rt-14-dev weston qt6-wayland
            lintian appstream groff-base dpkg-dev)

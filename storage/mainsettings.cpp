@@ -28,6 +28,8 @@ void ParseFontStyle(std::string_view text, bool& bold, bool& italic) {
   italic = !(text.size() >= 2 && text[1] == '0');
 }
 
+std::string InterfaceLanguageOf(std::string_view value) { return value == "en" ? "en" : "ru"; }
+
 TMainSettings ReadMainSettings(const TProfileDocument& f) {
   TMainSettings s;
   s.FontName = f.ReadString(kFont, "Name", s.FontName);
@@ -58,6 +60,7 @@ TMainSettings ReadMainSettings(const TProfileDocument& f) {
   s.OutStr1 = f.ReadInteger(kMain, "OutStr1", s.OutStr1);
   s.OutStr2 = f.ReadInteger(kMain, "OutStr2", s.OutStr2);
   s.OutStr3 = f.ReadInteger(kMain, "OutStr3", s.OutStr3);
+  s.Language = InterfaceLanguageOf(f.ReadString(kMain, "Language", s.Language));
   return s;
 }
 
@@ -90,6 +93,7 @@ void WriteMainSettings(TProfileDocument& f, const TMainSettings& s) {
   f.WriteInteger(kMain, "OutStr1", s.OutStr1);
   f.WriteInteger(kMain, "OutStr2", s.OutStr2);
   f.WriteInteger(kMain, "OutStr3", s.OutStr3);
+  f.WriteString(kMain, "Language", s.Language);
 }
 
 void WriteMainSettings(TProfileFile& file, const TMainSettings& s) {

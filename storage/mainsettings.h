@@ -31,6 +31,7 @@ struct TMainSettings {
   int OutStr1 = 1;  // "Sci"
   int OutStr2 = 2;  // "D"
   int OutStr3 = 4;  // "O"
+  std::string Language = "ru";  // the interface's language: "ru" or "en"
   // Parser
   char DecimalSeparator = '.';
   char ArgumentSeparator = ',';
@@ -47,6 +48,11 @@ TMainSettings ReadMainSettings(const TProfileFile& file);
 // keeps all of its old values.
 void WriteMainSettings(TProfileDocument& file, const TMainSettings& s);
 void WriteMainSettings(TProfileFile& file, const TMainSettings& s);
+
+// The language code of a settings value: "en" for "en", otherwise the
+// default "ru" (also for an empty or unknown value), so that a file from a
+// newer version never leaves the program without texts.
+std::string InterfaceLanguageOf(std::string_view value);
 
 // The style value: bold flag, then italic flag, "0" or "1" each.
 std::string FontStyleText(bool bold, bool italic);

@@ -97,6 +97,22 @@ TEST_F(EndToEnd, StandardInputAndExitStatus) {
             "4.00000000000000000E+0\t4\t4o\n\t\t\nДеление на нуль\tДеление на нуль\tДеление на нуль\n");
 }
 
+TEST_F(EndToEnd, MessagesInTheLanguageOfTheSettings) {
+  const struct {
+    std::string Ini, Out;
+  } rows[] = {
+      {"", "Деление на нуль\n"},
+      {"[Main]\r\nOutStr1=2\r\nOutStr2=2\r\nOutStr3=2\r\nLanguage=en\r\n", "Division by zero\n"},
+      {"[Main]\r\nLanguage=xx\r\n", "Деление на нуль\n"},
+  };
+  for (const auto& r : rows) {
+    m_data.Write("Tamrix.ini", r.Ini);
+    const TProcessResult run = RunProgram(m_io, {"--dir", m_data.Path(), "--eval", "1/0"}, "");
+    EXPECT_EQ(run.Status, 1) << r.Ini;
+    EXPECT_EQ(run.Out.substr(run.Out.rfind('\t') + 1), r.Out) << r.Ini;
+  }
+}
+
 // What the program says and how it ends, without a display, before any window.
 TEST_F(EndToEnd, BadUsageHelpVersionAndNoDisplay) {
   const std::string noDisplay = "tamrix: no display; use --eval to calculate without a window\n";

@@ -33,7 +33,8 @@ deb=${debs[0]}
 [ "$(dpkg-deb -f "$deb" Package)" = tamrix ] || fail "package name is '$(dpkg-deb -f "$deb" Package)'"
 [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libx11-6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libx11-6 qt6-qpa-plugins \
+           qt6-translations-l10n; do
   grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is '$(dpkg-deb -f "$deb" Recommends)'"

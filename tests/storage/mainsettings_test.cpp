@@ -82,6 +82,11 @@ TEST(MainSettings, ReadingRules) {
       {"[Main]\r\nOutStr1=-10\r\nOutStr2=5\r\nOutStr3=0\r\n",
        [](auto& s) { return s.OutStr1 == -10 && s.OutStr2 == 5 && s.OutStr3 == 0; }, "format codes"},
       {"[Main]\r\nfsModifiers=6\r\n", [](auto& s) { return s.fsModifiers == 6; }, "modifiers"},
+      {"[Main]\r\nLanguage=en\r\n", [](auto& s) { return s.Language == "en"; }, "language en"},
+      {"[Main]\r\nLanguage=\r\n", [](auto& s) { return s.Language == "ru"; }, "language empty -> ru"},
+      {"[Main]\r\nLanguage=de\r\n", [](auto& s) { return s.Language == "ru"; }, "language unknown -> ru"},
+      {"[Main]\r\nLanguage=EN\r\n", [](auto& s) { return s.Language == "ru"; }, "language is exact"},
+      {"[Main]\r\n", [](auto& s) { return s.Language == "ru"; }, "language missing -> ru"},
   };
   TTempFolder dir;
   for (const auto& r : rows) EXPECT_TRUE(r.Check(ReadFrom(dir, r.Ini))) << r.What;
@@ -102,7 +107,7 @@ TEST(MainSettings, WritesInClosingOrderAndReadsBack) {
   EXPECT_EQ(dir.Read("Tamrix.ini"),
             "[Main]\r\nLeft=5\r\nTop=200\r\nWidth=370\r\nExprMem=1\r\nOnTop=0\r\nDropOut=0\r\nInTray=1\r\n"
             "CloseQuery=0\r\nErrorOn=1\r\nAngle=0\r\nNExpres=10\r\nExpression=sin(30)\r\nVK_Code=112\r\n"
-            "fsModifiers=2\r\nOutStr1=1\r\nOutStr2=2\r\nOutStr3=4\r\n"
+            "fsModifiers=2\r\nOutStr1=1\r\nOutStr2=2\r\nOutStr3=4\r\nLanguage=ru\r\n"
             "[Font]\r\nName=MS Sans Serif\r\nSize=10\r\nStyle=10\r\n"
             "[Parser]\r\nNDigit=18\r\nDecimalSeparator=,\r\nArgumentSeparator=;\r\n");
   const TMainSettings back = ReadMainSettings(file);

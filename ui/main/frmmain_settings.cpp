@@ -45,6 +45,7 @@ void TfrmMain::FormCreate() {
   ExprMem = s.ExprMem;
   InTray = s.InTray;
   CloseQuery = s.CloseQuery;
+  Language = s.Language;
   // Each toggle is set to the opposite and clicked once, so that its button
   // shows the restored state.
   OnTop = !s.OnTop;
@@ -102,6 +103,7 @@ bool TfrmMain::FormClose() {
   s.DropOut = DropOut;
   s.InTray = InTray;
   s.CloseQuery = CloseQuery;
+  s.Language = Language;
   s.ErrorOn = Parser.ErrorOn;
   s.Angle = Parser.Angle;
   s.NExpres = NExpres;

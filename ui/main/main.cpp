@@ -8,9 +8,12 @@
 #include <memory>
 
 #include "cli/commandline.h"
+#include "language/interfacelanguage.h"
+#include "language/messagecatalogue.h"
 #include "platform/hotkey.h"
 #include "platform/terminationsignals.h"
 #include "storage/datafolder.h"
+#include "storage/mainsettings.h"
 #include "ui/main/displaycheck.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
@@ -18,7 +21,15 @@
 #include "ui/main/singleinstance.h"
 
 int main(int argc, char** argv) {
-  if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr)) return *status;
+  // The catalogue is loaded on the first message only: most runs print none.
+  std::unique_ptr<TInterfaceLanguage> cliLanguage;
+  const auto translate = [&](const std::string& language, const std::string& text) {
+    if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(language);
+    return TranslateMessage(text, cliLanguage->Catalogue());
+  };
+  if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr, translate)) {
+    return *status;
+  }
   if (!HasDisplay(argc, argv)) {
     std::cerr << kNoDisplayMessage << '\n';
     return 1;
@@ -39,6 +50,10 @@ int main(int argc, char** argv) {
       TSingleInstance::SendToggle(instance.Name(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
     return 0;
   }
+  // The language comes first, so that every window is built in it.
+  TInterfaceLanguage language(
+      ReadMainSettings(TProfileFile(programDir + (programDir.ends_with('/') ? "" : "/") + "Tamrix.ini")).Language);
+  language.Install();
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
 
   TProgramWindows windows(programDir, hotKey.get());

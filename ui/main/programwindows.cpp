@@ -29,7 +29,7 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
     TOptionsTarget target{frmMain.InTray,      frmMain.ExprMem, frmMain.CloseQuery,
                           frmMain.NExpres,     frmMain.Parser,  frmMain.fsModifiers,
                           frmMain.VK_Code,     [this] { return frmMain.OutputFont(); },
-                          [this](const QFont& font) { frmMain.ApplyOutputFont(font); }};
+                          [this](const QFont& font) { frmMain.ApplyOutputFont(font); }, &frmMain.Language};
     return RunOptionsDialog(frmOptions, target);
   };
 }

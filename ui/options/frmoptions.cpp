@@ -24,7 +24,7 @@ namespace {
 // Design sizes: the client area, and the margins the frame, its stretching
 // controls and the two bottom buttons keep to the right and bottom edges.
 constexpr int kDesignWidth = 312;
-constexpr int kDesignHeight = 337;
+constexpr int kDesignHeight = 383;
 constexpr int kHelpTopic = 3;
 
 const char* const kSeparatorItem0 = "Целой и дробной части (.)  Аргументов ф-ции (,)";
@@ -114,6 +114,20 @@ void TfrmOptions::CreateControls() {
   edKey->setAttribute(Qt::WA_InputMethodEnabled, false);
   edKey->installEventFilter(this);
 
+  lbLanguage = Make<QLabel>(GroupBox1, "lbLanguage");
+  lbLanguage->setText(tr("Язык интерфейса / Language"));
+  cbLanguage = Make<QComboBox>(GroupBox1, "cbLanguage");
+  // Each language in its own name, so that it is found whatever the
+  // interface's language; the item data is the settings' code.
+  cbLanguage->addItem(QStringLiteral("Русский"), QStringLiteral("ru"));
+  cbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+  lbLanguageNote = Make<QLabel>(GroupBox1, "lbLanguageNote");
+  connect(cbLanguage, &QComboBox::currentIndexChanged, this, [this] {
+    lbLanguageNote->setText(cbLanguage->currentData().toString().toStdString() == m_language
+                                ? QString()
+                                : tr("Вступит в силу при следующем запуске / Applies at the next start"));
+  });
+
   btnFont = Make<QPushButton>(GroupBox1, "btnFont");
   btnFont->setText(QStringLiteral("Шрифт..."));
   edFont = Make<QLineEdit>(GroupBox1, "edFont");
@@ -163,8 +177,11 @@ void TfrmOptions::FormCreate() {
   AutoSize(lbHotKey, 8, 228);
   cbModifiers->setGeometry(lbHotKey->x() + lbHotKey->width() + 10, 224, 81, 21);
   edKey->setGeometry(cbModifiers->x() + cbModifiers->width() + 7, 224, 81, 21);
-  btnFont->setGeometry(8, 255, 73, 23);
-  edFont->setGeometry(88, 256, 201 + grow, 21);
+  AutoSize(lbLanguage, 8, 259);
+  cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, 81, 21);
+  lbLanguageNote->setGeometry(8, 281, 281 + grow, QFontMetrics(lbLanguageNote->font()).height());
+  btnFont->setGeometry(8, 301, 73, 23);
+  edFont->setGeometry(88, 302, 201 + grow, 21);
 
   setFixedSize(clientWidth, kDesignHeight);
   btnOk->setGeometry(clientWidth - 168, kDesignHeight - 30, 81, 23);
@@ -217,6 +234,9 @@ void TfrmOptions::Fill(const TOptionsValues& values) {
   m_fsModifiers = values.fsModifiers;
   m_VK_Code = values.VK_Code;
   edKeyKeyDown(values.VK_Code, Qt::NoModifier);
+  m_language = values.Language == "en" ? "en" : "ru";
+  cbLanguage->setCurrentIndex(cbLanguage->findData(QString::fromStdString(m_language)));
+  lbLanguageNote->clear();
 }
 
 int TfrmOptions::SeparatorIndex() const { return m_separatorGroup->checkedId(); }
@@ -238,6 +258,7 @@ TOptionsValues TfrmOptions::Read() const {
   values.Font = edFont->font();
   values.fsModifiers = m_fsModifiers;
   values.VK_Code = m_VK_Code;
+  values.Language = cbLanguage->currentData().toString().toStdString();
   return values;
 }
 

@@ -58,6 +58,9 @@ class TfrmOptions : public QDialog {
   QLabel* lbHotKey;
   QComboBox* cbModifiers;
   QLineEdit* edKey;
+  QLabel* lbLanguage;
+  QComboBox* cbLanguage;
+  QLabel* lbLanguageNote;  // says when a changed language takes effect
   QPushButton* btnFont;
   QLineEdit* edFont;
   QPushButton* btnOk;
@@ -89,4 +92,5 @@ class TfrmOptions : public QDialog {
   // The hot key in force, as the caller gave it and as OK changes it.
   quint16 m_fsModifiers = 0;
   quint16 m_VK_Code = 0;
+  std::string m_language = "ru";  // the one in force, as filled in
 };

@@ -3,6 +3,7 @@
 // showing it and takes them back after OK.
 #include <QFont>
 #include <cstdint>
+#include <string>
 
 struct TOptionsValues {
   bool InTray = true;
@@ -17,4 +18,5 @@ struct TOptionsValues {
   // code. The dialog re-registers it itself and reports the new pair back.
   std::uint16_t fsModifiers = 2;
   std::uint16_t VK_Code = 123;
+  std::string Language = "ru";  // of the interface, "ru" or "en"; taken at the next start
 };

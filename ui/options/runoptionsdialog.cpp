@@ -22,6 +22,7 @@ bool RunOptionsDialog(TfrmOptions& dialog, TOptionsTarget& target) {
   values.ArgumentSeparator = target.Parser.ArgumentSeparator;
   values.fsModifiers = target.fsModifiers;
   values.VK_Code = target.VK_Code;
+  if (target.Language) values.Language = *target.Language;
   if (!RunOptionsDialog(dialog, values)) return false;
 
   target.InTray = values.InTray;
@@ -35,6 +36,7 @@ bool RunOptionsDialog(TfrmOptions& dialog, TOptionsTarget& target) {
   // window's copy, which goes to the settings file, in step with it.
   target.fsModifiers = values.fsModifiers;
   target.VK_Code = values.VK_Code;
+  if (target.Language) *target.Language = values.Language;
   target.ApplyOutputFont(values.Font);
   return true;
 }

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "ui/options/optionsvalues.h"
 
@@ -26,6 +27,7 @@ struct TOptionsTarget {
   std::uint16_t& VK_Code;
   std::function<QFont()> OutputFont;                    // of edOutput
   std::function<void(const QFont&)> ApplyOutputFont;   // to the input line and the outputs
+  std::string* Language = nullptr;                     // the interface's, when the window keeps one
 };
 
 // The same, reading the values from target and, after OK, writing them back

@@ -1,0 +1,28 @@
+#include "language/interfacelanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+// The catalogues are linked from a static library: their registration runs
+// only when called for.
+static void InitTranslationResources() { Q_INIT_RESOURCE(translations); }
+
+TInterfaceLanguage::TInterfaceLanguage(const std::string& code) {
+  InitTranslationResources();
+  if (code == "ru" || code.empty()) {
+    // Debian ships it with the toolkit's translations; without it the
+    // standard dialogs stay in English and nothing else changes.
+    (void)m_toolkit.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return;
+  }
+  if (!m_own.load(QStringLiteral(":/translations/tamrix_%1.qm").arg(QString::fromStdString(code)))) {
+    (void)m_toolkit.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  }
+}
+
+void TInterfaceLanguage::Install() {
+  QCoreApplication::removeTranslator(&m_own);
+  QCoreApplication::removeTranslator(&m_toolkit);
+  if (!m_toolkit.isEmpty()) QCoreApplication::installTranslator(&m_toolkit);
+  if (!m_own.isEmpty()) QCoreApplication::installTranslator(&m_own);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The catalogues of the interface's language. Russian, the language of the
+// program's source texts, takes none of ours, only the toolkit's Russian one
+// for its standard dialogs and menus; another language takes our catalogue
+// tamrix_<code>.qm and leaves the toolkit in its built-in English.
+#include <QTranslator>
+
+#include <string>
+
+class TInterfaceLanguage {
+ public:
+  // Loads the catalogues of code ("ru", "en"); an unknown code is Russian.
+  explicit TInterfaceLanguage(const std::string& code);
+
+  // Installs them into the running application (and removes any others
+  // this object installed before).
+  void Install();
+
+  // Our catalogue of the language; empty for Russian.
+  const QTranslator& Catalogue() const { return m_own; }
+  // The toolkit's catalogue found, for Russian: false when the system lacks it.
+  bool HasToolkitCatalogue() const { return !m_toolkit.isEmpty(); }
+
+ private:
+  QTranslator m_own;
+  QTranslator m_toolkit;
+};

@@ -1,0 +1,16 @@
+#pragma once
+// The engine's and storage's messages in the interface's language. The core
+// produces them in Russian from its string table; they are translated here,
+// by their ids, at the point where the program shows them, so that the core
+// stays free of the toolkit.
+#include <string>
+
+class QTranslator;
+
+// The text in the language of catalogue: a message of the string table gets
+// the translation of its id (context "Message"); any other text, or a
+// message with no translation, stays as it is.
+std::string TranslateMessage(const std::string& text, const QTranslator& catalogue);
+
+// The same through the catalogues installed in the running application.
+std::string TranslateMessage(const std::string& text);
