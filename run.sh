@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts the calculator.
 # Extra arguments go to the program (for example --eval "2+2").
 set -euo pipefail

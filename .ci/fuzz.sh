@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer programs with clang into build-fuzz and runs each one
 # for a fixed time from its committed seed corpus and its kept findings.
 # Fails on any finding: a crash, an input taking over 1 s, a leak, undefined

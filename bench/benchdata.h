@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed inputs of the benchmarks: the expression corpus, the user
 // entries, and parsers set up with them. Every corpus line must evaluate;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation side of a keystroke: Evaluate alone, and the whole cycle of
 // the main window (Evaluate, then the three output fields in codes 1, 2, 4),
 // without and with user entries loaded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatValue alone, one benchmark per format code, over the values of the
 // corpus expressions.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Per-expression timing: each item of a corpus is run many times on its own
 // and the median, 90th percentile and maximum of the per-item times are

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time to the window shown (median of RUNS starts, with the processor
 # time used until then), resident memory after start, and key press to new
 # result on screen, measured on a private Xvfb display without a window

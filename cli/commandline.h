@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line evaluator, reached through the program itself:
 //   tamrix [--dir DIR] --eval EXPRESSION   one expression

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator window's evaluation cycle without the window: one expression
 // in, the texts of the three output fields out.

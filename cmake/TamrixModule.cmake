@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every module is one static library made of all the sources of its folder,
 # so adding a file to a module never needs a change to the build files.
 # EXCLUDE names files of the folder that belong elsewhere (a program's main).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computations of the 24 built-in functions of FuncTable.
 #include "engine/zqvalue.h"

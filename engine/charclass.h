@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Character classes of the working text. Bytes of 128 and above (Cyrillic,
 // UTF-8 sequences) belong to no class.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Extended arithmetic that reports a fault at the operation that caused it.
 // Each result is forced out of the registers before the flags are tested, so

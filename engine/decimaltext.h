@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading decimal number texts into extended values: every digit counts,
 // and the result is the extended value nearest to the text's exact decimal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The floating-point state of one evaluation: x87 arithmetic with the 64-bit
 // significand, rounding to nearest, every exception masked (faults are found

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // User functions are text macros, expanded before the expression is parsed.
 #include <string>

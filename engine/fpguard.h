@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Floating-point fault detection. The flags are kept clear between
 // operations: each arithmetic step is followed by CheckFpFaults(), which

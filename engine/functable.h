@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 24 built-in functions: read by the parser to recognise names and count
 // arguments, and by the catalogue window to list them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recursive-descent evaluator. It reads the working text from the scan
 // position and computes while it reads; no tree is built.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signed 64-bit integer view of values, used by "|", "\", "&", "<<", ">>".
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Preparation of the working text from the user's line, in time linear in its
 // length.

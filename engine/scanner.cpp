@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recognition of operands in the working text: number literals, user
 // constants, the built-in constants and built-in function names.
 #include <string>

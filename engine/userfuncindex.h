@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lookup of user-function calls for the expansion: which line of
 // UserFunctions, if any, is called at the front of the text still to be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TZQParser: turns one line of expression text into one extended-precision
 // value or an error message. Pure logic: no window, file or clock.

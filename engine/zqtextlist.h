@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An ordered list of NAME=VALUE text lines with lookup by name. Names are
 // compared without regard to ASCII letter case; the first match wins, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hexadecimal, octal and binary texts (codes 3, 4, 5). ToBaseText itself is
 // declared in zqformat.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The digit string every decimal format starts from: the magnitude written
 // with 18 significant decimal digits (nearest, ties to even), later cut to

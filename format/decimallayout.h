@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three decimal layouts, each from the shared digit string of a value's
 // magnitude (already 18 digits, cut here to what the layout needs).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An x87 80-bit value taken apart from its bits. Every bit pattern can reach
 // the formatter (a value read back from a file, a fault that slipped through),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The format codes as the format buttons and the format menu show them:
 // the menu's top level is "Инженерный" (opening the eleven engineering

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parameters the decimal formats derive from the parser's settings, and
 // the pieces FormatValue and FormatEngineering share.

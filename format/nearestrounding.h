@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sets rounding to nearest for a scope when the caller left another
 // direction in force: the formats are defined with rounding to nearest

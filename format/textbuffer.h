@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fixed stack buffer for building a format's text without iostreams or
 // repeated allocation. Every text of the formats is far below its size;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Value to text for every format code of the output fields.
 //   1 "Sci" scientific, 2 "D" general decimal, 3 "H" hexadecimal,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogues of the interface's language. Russian, the language of the
 // program's source texts, takes none of ours, only the toolkit's Russian one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's and storage's messages in the interface's language. The core
 // produces them in Russian from its string table; they are translated here,

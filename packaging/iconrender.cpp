@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as PNG files for the desktop's icon theme:
 //   tamrix_iconrender OUTDIR SIZE...   makes OUTDIR/SIZExSIZE/tamrix.png
 // The picture is the one the windows paint (the tray and the about box), so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chooses the hot-key service for the desktop the program runs on.
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's button glyphs and its icon, drawn as vectors on a 16-pixel
 // grid so that they stay sharp at any scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the topics of the program's help file are. The program asks for
 // "Tamrix.hlp" like any help file; its pages are built into the program.

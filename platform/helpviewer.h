@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help document: one file name, topics 1 to 5 (1 main window,
 // 2 catalogue, 3 settings, 4 constant editor, 5 function editor).

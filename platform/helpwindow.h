@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer the user sees: one small window that shows a topic of the
 // help file and follows the links between topics.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The global hot key. Modifier flags and key code are the Windows ones the
 // settings file keeps: 1 Alt, 2 Control, 4 Shift; VK_Code a virtual-key code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes and the beep, behind one replaceable service so tests can
 // answer them from a script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message boxes the user sees: Qt's standard boxes with the program's
 // captions, placed over the active window and raised to the front.

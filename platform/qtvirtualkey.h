@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt key presses as Windows virtual-key codes, the codes the settings file
 // keeps for the hot key, so a key captured here is stored exactly as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGTERM, SIGHUP and SIGINT turned into a Qt signal. The handler only writes
 // the signal's number into a socket pair; the event loop reads it and emits

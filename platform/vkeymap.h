@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The character a Windows virtual-key code produces on a US keyboard layout,
 // as the desktop's own key mapping answers "which character is on this key"

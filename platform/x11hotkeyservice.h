@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The global hot key on X11: a passive key grab on the root window, held on
 // a connection of its own so that grab errors and key events never mix with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Translation of the Windows key description the settings keep (a
 // virtual-key code and the RegisterHotKey modifier flags) into X11 terms.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's string table: every message that can reach the user through
 // an error text or a message box, looked up by its numeric identifier.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/version.h"
 
 // TAMRIX_VERSION comes from the build (the project version), for this file only,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that a fresh machine lacks for building
 # (deps.sh build) or for building and testing (deps.sh test).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1251 on disk, UTF-8 inside the program. The conversions happen only
 // where a file's bytes are read or written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data folder (ProgramDir): where "Tamrix.ini", "Tamrix.his",
 // "variables.lst" and "functions.lst" live, and the loading of its content

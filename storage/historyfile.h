@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The expression history "Tamrix.his": one expression per line, the most
 // recent first.

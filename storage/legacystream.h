@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The binary tree stream in which earlier versions of the program kept the
 // list files. All numbers little-endian.

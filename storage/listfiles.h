@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list files "variables.lst" (user constants) and "functions.lst" (user
 // functions): profile files with one section per category and one key per

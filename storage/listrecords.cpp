@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/listrecords.h"
 
 std::string FunctionName(std::string_view head) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue's records of user constants and user functions, the page
 // model that holds them, and the lines that hand them to the parser.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's keys of the settings file "Tamrix.ini", with their
 // defaults (the values of a missing file).

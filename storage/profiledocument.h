@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of one profile (INI) file in memory, read and changed with the
 // results of the system's profile functions:

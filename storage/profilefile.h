@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A profile (INI) file on disk. Every read and every write goes to the file at
 // once; nothing is cached, so two objects (or two running copies of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Section and key names of profile files match without regard to letter case,
 // as the system's profile functions match them under a Cyrillic code page:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The failure of a file operation of the storage layer; its text is the
 // message the user sees ("Unable to write to <path>", "Cannot create file <path>").

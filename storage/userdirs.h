@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's folders that the data folder may fall back to, taken from the
 // environment in this one place.

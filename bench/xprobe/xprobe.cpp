@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the calculator from outside, on an X display of its own:
 //   - start-up: from starting the process to its first window being mapped
 //     and exposed, over several runs, and the processor time the program

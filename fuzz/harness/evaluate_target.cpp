@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluate and EvaluateToText on one expression under fuzzed settings and
 // user lists. Besides not crashing or hanging, the two operations must agree,
 // give an error text exactly when asked to, and leave the caller's

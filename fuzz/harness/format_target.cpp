@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatValue over raw 80-bit patterns (unnormals, pseudo-denormals, NaNs
 // and infinities included) with every code and both separators.
 #include <cfenv>

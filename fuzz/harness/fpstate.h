@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The caller's floating-point state (SSE and x87 control words, rounding
 // mode, fault flags), which the engine and the formats must hand back as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Takes a fuzz input apart: single bytes for settings and counts, lines for
 // list entries, the rest as one text. Reading past the end gives zeros and

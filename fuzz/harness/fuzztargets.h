@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bodies of the fuzz targets, shared by the libFuzzer programs and by the
 // regression tests that replay every kept input in the ordinary build. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A history file of any bytes: read, written back, read again; the second
 // reading must give what the first one did.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list file of any bytes, profile text or legacy stream, loaded as the
 // program loads it at start-up (a complete legacy stream is converted, so the
 // file is written anew in the scratch folder) and in the read-only mode of

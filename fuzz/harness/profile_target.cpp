@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A settings file of any bytes: everything a reader can ask of it, through
 // the file object and in memory, then one write, which must change exactly
 // the key written.

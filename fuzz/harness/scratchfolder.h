@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private temporary folder for the file targets, made once per process and
 // removed at its exit, so runs in parallel never share a file.

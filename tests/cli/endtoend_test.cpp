@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of the built program itself, run as a user runs it, with
 // no display.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/doubles/fakehotkeyservice.h"
 
 bool TFakeHotKeyService::Register(quint16 fsModifiers, quint16 vkCode) {

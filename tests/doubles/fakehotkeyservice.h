@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A hot-key service for tests: records every registration, refuses the
 // combinations it is told to, and "presses" the key on request.

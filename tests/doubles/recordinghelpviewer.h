@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A help viewer for tests: remembers what was asked for instead of showing it.
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes for tests: questions are answered from a script, every box
 // and beep is recorded instead of shown.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the real calculator on an X display with a window
 # manager and a notification area (icewm): type an expression, read the
 # result back through the copy button and the clipboard, store it, close,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's picture of the calculator window on a private Xvfb
 # display: bench/../docs/screenshot.png by default. With TAMRIX_DARK=1 the
 # desktop hands the program a dark colour scheme, as a dark KDE desktop does

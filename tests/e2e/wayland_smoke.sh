@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Smoke test on a headless Wayland compositor (weston): the calculator starts
 # as a native Wayland client without a single warning, says once and quietly
 # that this desktop has no global hot key, "tamrix --toggle" reaches the

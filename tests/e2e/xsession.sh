@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # The X desktop that the end-to-end scripts share; sourced, not run. The
 # script that sources it sets $work (its temporary folder), lists the

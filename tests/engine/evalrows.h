@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Table rows for evaluation tests: an input and either the value it must
 // give or the id of the message it must fail with.

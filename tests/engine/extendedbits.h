@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two parts of an x87 80-bit value as they lie in memory, for tests that
 // pin a value down to its last bit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the grammar reads calls of built-in functions: name matching,
 // arguments, brackets and where a fault inside a call is reported.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input that no user types on purpose: every byte string must give a value or
 // a message, in time linear in its length.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of the format tables: a value, a code, NDigit and the separator,
 // and the exact text expected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random 80-bit bit patterns through every code and NDigit: FormatValue must
 // neither throw nor crash, must not leave a floating-point fault flag behind,
 // and its texts must make sense.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every kept fuzz input (the seed corpora and the inputs of past findings)
 // replayed through its target's body in the ordinary build. A broken
 // property aborts the program; under the sanitizer build a memory fault or

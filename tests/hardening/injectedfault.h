@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Switches one fault of the shim on for the lifetime of the object: calls on
 // paths containing pathPart fail as mode says (see faultshim/faultshim.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading that breaks off midway (an I/O error after the first bytes): the
 // readers report "Stream read error" where a message is due, fall back to
 // the defaults where none is, and nothing is overwritten on the strength of

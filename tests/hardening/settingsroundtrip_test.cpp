@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text settings that the profile reading rules would change (blanks at the
 // ends, enclosing quotes) come back exactly as they were written.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every save of the storage layer under every injected disk fault: the save
 // reports its message with the file's path, the previous file stays byte for
 // byte, no temporary file is left behind, and the same save works once the

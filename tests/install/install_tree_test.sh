@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "cmake --install" into a scratch prefix: the program, its menu entry (a
 # valid desktop entry with the expected keys), the icon in every size of the
 # hicolor theme, each PNG of its stated size, the manual page, the metadata,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with CPack and checks it: name, dependencies,
 # contents, one version everywhere, no lintian error or warning, a valid menu
 # entry and metadata, a manual page without warnings, a program that runs. When CI is "true" and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "tamrix --toggle" against the real program on an X display with a window
 # manager and a notification area (icewm): it acts as the hot key of the
 # calculator running for the same data folder (minimise the active window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files no program wrote: each loads, ends, and gives the documented outcome.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds legacy tree streams byte by byte, as the earlier versions wrote them.
 #include <cstdint>

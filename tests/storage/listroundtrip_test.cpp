@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records saved and loaded again come back the same, for any texts without
 // "|" or line breaks, and without blanks around names and categories (the
 // value fields keep theirs).

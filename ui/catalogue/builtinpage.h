@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The functions page: the built-in table grouped by category, categories in
 // order of first appearance (an empty one counting as "Другие"), each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue's two windows as the program entry makes them, right after
 // the main window and the settings dialog: creating them reads the list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the catalogue windows take from the main window: the one parser, the
 // one settings file, the data folder, the expression input box and a way to

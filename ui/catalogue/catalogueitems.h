@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An entry row of a user page: the record it shows, and its three cells
 // (constant: Name, Expression, Description; function: Head, Expression,

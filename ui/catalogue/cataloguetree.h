@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One page's list: a two-level tree of category rows (top level, bold on
 // silver, their name running across the row) and entry rows under them,

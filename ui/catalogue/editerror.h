@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A rejected entry in the entry editor. The editor raises it from its checks
 // and shows it through the general error display while it stays open.

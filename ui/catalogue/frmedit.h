@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmEdit: the modal editor of one user constant or user function. The
 // catalogue window fills it, shows it and, on OK, reads the fields back. In

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmFunc: the catalogue of built-in functions, user constants and user
 // functions. Created once at start-up, when it reads the two list files into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the entry editor's name and value fields let through, one typed
 // character at a time. A refused character never reaches the field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One of the two user pages of the catalogue (constants or user functions):
 // its tree, its category list, its lines in the parser and its list file,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hint of a button is its tooltip and, for screen readers, its name. A
 // toggle's hint names the next action and ends in "/Вкл" or "/Откл"; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row of tool buttons along the top of the main window. The right-hand
 // group (help, minimise, close) moves with the right edge; the left group

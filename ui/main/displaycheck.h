@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the window can open at all. The toolkit aborts the program (and
 // leaves a core dump) when its platform finds no display, so the program

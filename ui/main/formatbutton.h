@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A format button of an output field: a flat tool button that keeps the
 // field's format code in Tag and shows the code's caption.

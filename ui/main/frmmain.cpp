@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Construction of the main window: the controls in their designed places.
 #include "ui/main/frmmain.h"
 

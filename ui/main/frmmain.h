@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmMain: the calculator window. Every change of the input line evaluates
 // the whole expression at once and shows the value in three output fields,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window behaviours of the main window: the frameless frame with its sizing
 // border, dragging, the window menu, the notification area, the hot key,
 // always-on-top, the sliding lower panel and its layout, help.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation cycle of the main window and the handlers around it: the
 // toggles, the history, the clipboard, the format menu and the keys.
 #include <QAction>

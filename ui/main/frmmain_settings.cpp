@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and closing of the main window: the settings and the history are
 // read once when the window is created and written back when it closes.
 #include <QCloseEvent>

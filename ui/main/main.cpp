@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: with --eval (or --help, --version, a usage error) the
 // command-line evaluator, which needs no display; otherwise, where there is a
 // display, the calculator's five windows and the event loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts of the main window. The designed typeface "MS Sans Serif" is rarely
 // installed outside Windows, so each font names a short list of look-alike

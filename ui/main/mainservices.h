@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window needs from outside itself, handed in by the program
 // entry (the real desktop services) or by a test (fakes).

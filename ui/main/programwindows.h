@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculator's five windows, created and wired to one another as the
 // program runs them. The program entry and the tests build this same object,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One calculator per data folder and user, reachable by "tamrix --toggle":
 // where the desktop lets no program grab a global key (a Wayland session),

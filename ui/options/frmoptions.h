@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog: tray, history, confirmation, digits, separators, the
 // global hot key and the font of the input and output fields. The caller

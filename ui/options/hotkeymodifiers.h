@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hot key's modifier as the settings dialog offers it (one of "Alt",
 // "Control", "Shift") and as the desktop and the settings file hold it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The display name of a hot key's key, shown in the settings dialog.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the settings dialog edits: the main window hands these in before
 // showing it and takes them back after OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's side of the settings dialog: fill it, show it modally,
 // and take the values back only when it ends with OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An integer field with up and down arrows, bounded to a range. Typing is
 // limited to what a number can contain; anything else, Enter included, is

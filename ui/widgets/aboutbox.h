@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "about" window: program name, version, maker, and two links (web site
 // and mail). A click anywhere but on the links, or Esc, closes it.

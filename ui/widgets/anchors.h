@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Anchoring of child widgets to the edges of their parent, as the windows'
 // designed layouts need it: a control anchored left and right stretches with

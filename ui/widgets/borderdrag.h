@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moving and sizing a window that has no caption bar and no frame of the
 // desktop's: a press on its background hands the drag to the desktop, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours that stay readable on whatever desktop palette the user runs: a
 // fixed colour of the design is kept where it stands out from its

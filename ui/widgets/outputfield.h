@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TOutputField: a read-only result field. A result is read from its start
 // (the sign, the leading digits, the first word of a message), so every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text label that looks and acts like a link in a web page: underlined,
 // in a link colour that changes while the pointer is over it and after it

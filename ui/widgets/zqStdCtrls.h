@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TzqComboBox: the editable combo box of the expression input. Unlike a plain
 // combo box it does not select its whole text when it gets the focus back:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storage fault injection without privileges: a shared library that stands
 // in front of the C library's file calls and makes them fail for paths that
 // contain TAMRIX_FAULT_PATH, as TAMRIX_FAULT says:

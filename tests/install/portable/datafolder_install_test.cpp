@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the data of an installed and of a portable copy goes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local socket behind "tamrix --toggle": one name per data folder and
 // user, the request and its answer, leftovers of crashed runs, a second
 // calculator on the same folder, and requests that are not toggles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A catalogue on its own, as the program entry makes it: a parser, a
 // settings file and list files in a temporary data folder, an input box,

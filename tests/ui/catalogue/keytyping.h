@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Key presses as a user makes them, from a short script: plain characters
 // are typed one by one (Cyrillic too), and a few named keys in angle

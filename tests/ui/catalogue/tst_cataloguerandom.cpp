@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random sequences of adds, changes, deletes (answered Yes or No) and
 // restarts on the constants page. After every step the list file on disk,
 // the tree and the parser must agree with a model of what the user did.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's tree lines as drawn: solid lines joining the categories
 // at the root and the entries to their category, stopping at the last row
 // of each level, and a boxed minus or plus on a category with entries.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows wired as the program entry wires them (TProgramWindows):
 // F5 opens the catalogue, a constant added there is inserted into the input
 // line at the caret the line remembered, and the main window shows its

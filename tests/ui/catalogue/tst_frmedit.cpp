@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry editor on its own: typing filters with their beep, the checks
 // on OK in constant mode with their messages, the computed value, help
 // topics, tab order and the "Edit" settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue window driven as a user drives it: the built-in page,
 // insertion at the input box's remembered caret, adding, changing and
 // deleting user constants and functions with the parser and the list files

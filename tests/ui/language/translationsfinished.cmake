@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every text of every catalogue has its translation: after lupdate has taken
 # in new source texts, they show here as unfinished until they are translated.
 file(GLOB _ts_files ${SOURCE_DIR}/language/tamrix_*.ts)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogues each interface language installs: the toolkit's own
 // dialogs and menus, and the engine's messages by their ids.
 #include <QFontDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on its own temporary data folder, with a fake hot key, a
 // notification area that can be switched off, scripted message boxes and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window behaviours: layout heights, the sliding panel, the height lock,
 // always-on-top with the hot key and the window menu, minimising into the
 // notification area, the hot key's three cases, help.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation cycle driven by real keystrokes into the input line, the
 // toggles, the history, the clipboard, the format menu and the keys.
 #include <QAbstractItemView>

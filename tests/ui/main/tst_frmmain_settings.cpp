@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up restores every setting and the history from the data folder;
 // closing writes them back, asks first when told to, and asks whether to
 // close without saving when a file cannot be written; the end of the session

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: its controls and layout, the round trip of every
 // setting through Fill, OK and Read, Cancel and the close box, the hot-key
 // capture and its registration (accepted and refused), the spin fields and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key names of the hot-key field, the modifier list's flags, and Qt key
 // presses as the virtual-key codes the settings file keeps.
 #include <QtTest>

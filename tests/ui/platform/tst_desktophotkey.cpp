@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without an X11 desktop (here: the offscreen platform) the program still
 // gets a hot-key service; it refuses every combination instead of failing.
 #include <QSignalSpy>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painted glyphs: every name the windows use exists, draws something,
 // tells its states apart and is drawn afresh at 2x.
 #include <QPainter>

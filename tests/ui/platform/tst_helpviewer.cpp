@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file's topics and the window that shows them.
 #include <QDialog>
 #include <QTextBrowser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes: captions, icons, texts, owner and the answer the
 // button gives.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM, SIGHUP and SIGINT reach the event loop as one request each time
 // the handlers are installed, and the second signal finds its old action.
 #include <QSignalSpy>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stand-ins that window tests use for the desktop services, and the
 // switching between them and the real services.
 #include <QSignalSpy>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The global hot key on a real X server: grab, press, refusal when another
 // client holds the combination, release. It presses keys, so it runs only on
 // a private display (TAMRIX_PRIVATE_DISPLAY set, as the Xvfb registration in

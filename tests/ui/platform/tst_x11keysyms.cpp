@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translation of the settings' Windows key description into X11 terms.
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: its texts and size, the links it carries, and what closes
 // it (a click anywhere but the links, Esc) and what does not.
 #include <QLabel>

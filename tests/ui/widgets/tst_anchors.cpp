@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TAnchors keeps controls at their distances from the anchored edges.
 #include <QtTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which sizing edges a press on a caption-less window lands on.
 #include <QtTest>
 

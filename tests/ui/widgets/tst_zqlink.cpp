@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hyperlink label: its look, its colours through pointer and button
 // events, and the address a click hands to the desktop.
 #include <QtTest>

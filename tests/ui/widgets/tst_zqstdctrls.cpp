@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TzqComboBox remembers where the caret stood when the focus left and puts
 // it back there, with nothing selected, when the focus returns.
 #include <QLineEdit>
