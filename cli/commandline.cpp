@@ -96,6 +96,7 @@ TCommandLine ParseCommandLine(int argc, char** argv) {
       if (value) cl.Evals.push_back(*value);
       else cl.Evals.push_back({});  // still asks for the command line
     } else if (SkipToolkitOption(argc, argv, i, error)) {
+      // Left to the toolkit, which takes it when the window starts.
     } else if (!arg.empty() && arg[0] == '-') {
       error = "unknown option " + std::string(arg);
     } else {

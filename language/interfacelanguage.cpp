@@ -10,15 +10,14 @@ static void InitTranslationResources() { Q_INIT_RESOURCE(translations); }
 
 TInterfaceLanguage::TInterfaceLanguage(const std::string& code) {
   InitTranslationResources();
-  if (code == "ru" || code.empty()) {
-    // Debian ships it with the toolkit's translations; without it the
-    // standard dialogs stay in English and nothing else changes.
-    (void)m_toolkit.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return;
+  if (code != "ru" && !code.empty() &&
+      m_own.load(QStringLiteral(":/translations/tamrix_%1.qm").arg(QString::fromStdString(code)))) {
+    return;  // the toolkit's built-in English serves its own dialogs
   }
-  if (!m_own.load(QStringLiteral(":/translations/tamrix_%1.qm").arg(QString::fromStdString(code)))) {
-    (void)m_toolkit.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  }
+  // Russian, also for a language without a catalogue of ours. Debian ships
+  // it with the toolkit's translations; without it the standard dialogs stay
+  // in English and nothing else changes.
+  (void)m_toolkit.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 void TInterfaceLanguage::Install() {

@@ -52,8 +52,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   // The language comes first, so that every window is built in it.
-  TInterfaceLanguage language(
-      ReadMainSettings(TProfileFile(programDir + (programDir.ends_with('/') ? "" : "/") + "Tamrix.ini")).Language);
+  TInterfaceLanguage language(ReadMainSettings(TProfileFile(programDir + kSettingsFileName)).Language);
   language.Install();
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
 
