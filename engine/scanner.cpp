@@ -50,10 +50,13 @@ int BaseOf(TSuffix suffix) {
   }
 }
 
-// Reads a stored constant's value; the regional decimal separator is "." here.
+// Reads a stored constant's value. The program wrote it itself under the
+// separator then in force, and it holds no other "," or ".", so either mark
+// reads as the decimal point: a constant made under "," still works after a
+// switch to "." and the other way round.
 Extended ReadConstantValue(std::string_view valueText, char decimalSeparator) {
   Extended value = 0;
-  if (ReadDecimalValue(valueText, decimalSeparator, value)) return value;
+  if (ReadDecimalValue(valueText, ',', value)) return value;
   std::string translated(valueText);
   for (char& c : translated)
     if (c == decimalSeparator) c = '.';

@@ -6,11 +6,15 @@
 
 class QWidget;
 
+// The icon of a question: a warning where the answer may lose something
+// (closing the program), the question mark where it only asks.
+enum class TQuestionIcon { Warning, Question };
+
 class TMessageBoxes {
  public:
   virtual ~TMessageBoxes() = default;
   // A question with Yes and No under the caption "Подтвердите"; true for Yes.
-  virtual bool Confirm(QWidget* owner, const QString& text) = 0;
+  virtual bool Confirm(QWidget* owner, const QString& text, TQuestionIcon icon = TQuestionIcon::Warning) = 0;
   // An error with OK under the caption "Ошибка".
   virtual void Error(QWidget* owner, const QString& text) = 0;
   // The program's general error display: the text, the program's title as

@@ -33,8 +33,9 @@ QMessageBox::ButtonRole Run(QMessageBox& box) {
 
 }  // namespace
 
-bool TQtMessageBoxes::Confirm(QWidget* owner, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Подтвердите"), text,
+bool TQtMessageBoxes::Confirm(QWidget* owner, const QString& text, TQuestionIcon icon) {
+  QMessageBox box(icon == TQuestionIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
+                  QStringLiteral("Подтвердите"), text,
                   QMessageBox::NoButton, BoxOwner(owner));
   QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
   box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);

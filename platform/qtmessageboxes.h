@@ -6,7 +6,7 @@
 
 class TQtMessageBoxes : public TMessageBoxes {
  public:
-  bool Confirm(QWidget* owner, const QString& text) override;
+  bool Confirm(QWidget* owner, const QString& text, TQuestionIcon icon = TQuestionIcon::Warning) override;
   void Error(QWidget* owner, const QString& text) override;
   void ShowException(QWidget* owner, const QString& text) override;
   void Beep() override;

@@ -3,8 +3,8 @@
 
 #include <QStringList>
 
-bool TScriptedMessageBoxes::Confirm(QWidget*, const QString& text) {
-  Boxes.append({Kind::Confirm, text});
+bool TScriptedMessageBoxes::Confirm(QWidget*, const QString& text, TQuestionIcon icon) {
+  Boxes.append({Kind::Confirm, text, icon});
   if (Answers.isEmpty()) {
     ++Unscripted;
     return AnswerWhenUnscripted;

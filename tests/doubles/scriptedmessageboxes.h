@@ -14,6 +14,7 @@ class TScriptedMessageBoxes : public TMessageBoxes {
   struct Shown {
     Kind kind;
     QString text;
+    TQuestionIcon icon = TQuestionIcon::Warning;  // of a question
   };
 
   // Answers for the next questions, first one first (true: Yes).
@@ -26,7 +27,7 @@ class TScriptedMessageBoxes : public TMessageBoxes {
   QList<Shown> Boxes;
   int Beeps = 0;
 
-  bool Confirm(QWidget* owner, const QString& text) override;
+  bool Confirm(QWidget* owner, const QString& text, TQuestionIcon icon = TQuestionIcon::Warning) override;
   void Error(QWidget* owner, const QString& text) override;
   void ShowException(QWidget* owner, const QString& text) override;
   void Beep() override;

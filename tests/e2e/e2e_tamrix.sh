@@ -261,6 +261,43 @@ done
 stop_tamrix
 echo "ok: the window icon"
 
+# --- the entry editor stays where it was, opened and closed ten times, and
+# across a restart (its place is saved and restored as the same corner).
+named_window() { xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1\$" 2>/dev/null | tail -1; }
+client_corner() {  # X Y of a window's client area on the screen
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+editor_corners=()
+open_editor() {  # how many times
+  local catalogue editor i
+  xdo key F5
+  wait_until 5 named_window 'Функции и константы' >/dev/null || fail "F5 did not open the catalogue"
+  catalogue=$(named_window 'Функции и константы')
+  xdo windowactivate --sync "$catalogue" >/dev/null
+  xdo key ctrl+Tab  # the constants page, where entries are added
+  for ((i = 1; i <= $1; i++)); do
+    xdo mousemove --window "$catalogue" 15 15 click 1
+    wait_until 5 named_window 'Добавить константу' >/dev/null || fail "the add button did not open the editor ($i)"
+    editor=$(named_window 'Добавить константу')
+    sleep 0.2  # the window manager has framed it
+    editor_corners+=("$(client_corner "$editor")")
+    xdo windowactivate --sync "$editor" >/dev/null
+    xdo key Escape
+    wait_until 5 eval '[ -z "$(named_window "Добавить константу")" ]' || fail "Esc did not close the editor ($i)"
+  done
+}
+start_tamrix
+open_editor 10
+stop_tamrix
+start_tamrix
+open_editor 2
+stop_tamrix
+first=${editor_corners[0]}
+for corner in "${editor_corners[@]}"; do
+  [ "$corner" = "$first" ] || fail "the editor moved: $(printf '(%s) ' "${editor_corners[@]}")"
+done
+echo "ok: the entry editor stays in its place"
+
 # --- sixth run: every write into the data folder fails. Closing shows the
 # failure and asks whether to close without saving: No (Esc) keeps the
 # window, Yes (Enter, the default) ends the program, the files untouched.

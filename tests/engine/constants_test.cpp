@@ -73,7 +73,6 @@ TEST(UserConstants, ValueMustReadAsNumber) {
   TZQParser parser = ReportingParser();
   parser.UserConstants.Append("BAD=abc");
   parser.UserConstants.Append("SPACED= 2.5 ");
-  parser.UserConstants.Append("COMMA=0,5");
   parser.UserConstants.Append("HUGE=1E5000");
   ExpectRows(parser, {
                          {"SPACED*2", 5},
@@ -85,11 +84,24 @@ TEST(UserConstants, ValueMustReadAsNumber) {
     const char* input;
     const char* valueText;
   };
-  for (const Row& row : {Row{"BAD", "abc"}, Row{"BAD+1", "abc"}, Row{"COMMA", "0,5"}}) {
+  for (const Row& row : {Row{"BAD", "abc"}, Row{"BAD+1", "abc"}}) {
     Extended value = 0;
     std::string error;
     EXPECT_FALSE(parser.Evaluate(row.input, value, error)) << row.input;
     EXPECT_EQ(error, "'" + std::string(row.valueText) + "' - неверное дробное значение");
+  }
+}
+
+// A value is stored as the program wrote it under the separator then in
+// force; it keeps working under the other one.
+TEST(UserConstants, ValueReadsUnderEitherSeparator) {
+  for (const char separator : {'.', ','}) {
+    TZQParser parser = ReportingParser();
+    parser.DecimalSeparator = separator;
+    parser.ArgumentSeparator = separator == ',' ? ';' : ',';
+    parser.UserConstants.Append("DOT=6.283185307");
+    parser.UserConstants.Append("COMMA=6,283185307");
+    ExpectRows(parser, {{"DOT", 6.283185307L}, {"COMMA", 6.283185307L}, {"COMMA*2", 2 * 6.283185307L}});
   }
 }
 

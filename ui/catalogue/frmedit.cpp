@@ -19,6 +19,7 @@
 #include "ui/catalogue/errordisplay.h"
 #include "ui/catalogue/typingfilters.h"
 #include "ui/widgets/anchors.h"
+#include "ui/widgets/windowplace.h"
 
 namespace {
 constexpr const char* kSection = "Edit";
@@ -101,14 +102,15 @@ void TfrmEdit::FormCreate() {
   const int left = settings.ReadInteger(kSection, "Left", screen.width() / 2 - 128);
   const int top = settings.ReadInteger(kSection, "Top", screen.height() / 2 - 97);
   const int width = settings.ReadInteger(kSection, "Width", kDesignWidth);
-  move(left, top);
   resize(std::max(width, kMinWidth), kFixedHeight);
+  SetWindowPlace(*this, QPoint(left, top));
 }
 
 void TfrmEdit::FormClose() {
   m_settings.Update([this](TProfileDocument& settings) {
-    settings.WriteInteger(kSection, "Left", x());
-    settings.WriteInteger(kSection, "Top", y());
+    const QPoint place = WindowPlace(*this);
+    settings.WriteInteger(kSection, "Left", place.x());
+    settings.WriteInteger(kSection, "Top", place.y());
     settings.WriteInteger(kSection, "Width", width());
   });
 }

@@ -24,6 +24,7 @@
 #include "ui/catalogue/errordisplay.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/borderdrag.h"
+#include "ui/widgets/windowplace.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
@@ -103,8 +104,8 @@ void TfrmFunc::BuildControls() {
 
 void TfrmFunc::FormCreate() {
   const TProfileDocument settings = m_context.Settings->Load();
-  move(settings.ReadInteger(kFunction, "Left", 20), settings.ReadInteger(kFunction, "Top", 20));
   resize(settings.ReadInteger(kFunction, "Width", 348), settings.ReadInteger(kFunction, "Height", 332));
+  SetWindowPlace(*this, QPoint(settings.ReadInteger(kFunction, "Left", 20), settings.ReadInteger(kFunction, "Top", 20)));
   vtFunc->SetLeadingWidths({settings.ReadInteger(kFunction, "Func1", 100)});
   vtVar->SetLeadingWidths({settings.ReadInteger(kFunction, "Var1", 80), settings.ReadInteger(kFunction, "Var2", 80)});
   vtUserFunc->SetLeadingWidths(
@@ -152,8 +153,9 @@ void TfrmFunc::FormClose() {
 }
 
 void TfrmFunc::WriteSettings(TProfileDocument& settings) const {
-  settings.WriteInteger(kFunction, "Left", x());
-  settings.WriteInteger(kFunction, "Top", y());
+  const QPoint place = WindowPlace(*this);
+  settings.WriteInteger(kFunction, "Left", place.x());
+  settings.WriteInteger(kFunction, "Top", place.y());
   settings.WriteInteger(kFunction, "Width", width());
   settings.WriteInteger(kFunction, "Height", height());
   settings.WriteInteger(kFunction, "Func1", vtFunc->columnWidth(0));

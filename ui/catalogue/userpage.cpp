@@ -156,7 +156,7 @@ template <class Record>
 void TUserPage<Record>::Delete(QWidget* owner) {
   QTreeWidgetItem* item = m_tree.currentItem();
   if (!item || item->childCount() > 0) return;
-  if (!MessageBoxes().Confirm(owner, "Действительно удалить " + item->text(0))) return;
+  if (!MessageBoxes().Confirm(owner, "Действительно удалить " + item->text(0), TQuestionIcon::Question)) return;
   if (const auto* entry = dynamic_cast<const TEntryItem<Record>*>(item)) {
     const int line = m_lines.IndexOfName(ParserName(entry->Rec));
     if (line >= 0) m_lines.Delete(line);

@@ -11,6 +11,7 @@
 #include "storage/historyfile.h"
 #include "storage/mainsettings.h"
 #include "storage/profilefile.h"
+#include "ui/catalogue/errordisplay.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainfonts.h"
@@ -76,7 +77,7 @@ void TfrmMain::FormCreate() {
       cbInput->addItem(QString::fromStdString(entry));
     cbInput->setEditText(text);  // adding to an empty list made its first entry current
   } catch (const std::exception& e) {
-    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
+    ShowGeneralError(this, e.what());
     return;
   }
   if (!cbInput->currentText().isEmpty()) cbInputChange();
@@ -134,7 +135,7 @@ bool TfrmMain::FormClose() {
       qWarning("%s", e.what());
       return;
     }
-    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
+    ShowGeneralError(this, e.what());
     asked = true;
     closing = MessageBoxes().Confirm(this, tr("Закрыть Tamrix без сохранения?"));
   };

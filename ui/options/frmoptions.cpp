@@ -19,6 +19,7 @@
 #include "ui/options/hotkeymodifiers.h"
 #include "ui/options/keynames.h"
 #include "ui/options/spinedit.h"
+#include "ui/widgets/windowplace.h"
 
 namespace {
 
@@ -187,7 +188,7 @@ void TfrmOptions::FormCreate() {
   setFixedSize(clientWidth, kDesignHeight);
   btnOk->setGeometry(clientWidth - 168, kDesignHeight - 30, 81, 23);
   btnCancel->setGeometry(clientWidth - 80, kDesignHeight - 30, 73, 23);
-  move(255, 124);
+  SetWindowPlace(*this, QPoint(255, 124));
 }
 
 void TfrmOptions::AdjustHeight() {
@@ -211,9 +212,9 @@ void TfrmOptions::changeEvent(QEvent* event) {
   // A new dialog font (the desktop's, say) changes the widths of the texts:
   // the layout is fitted again, and the dialog stays where it is.
   if (event->type() == QEvent::FontChange && btnCancel) {
-    const QPoint place = pos();
+    const QPoint place = WindowPlace(*this);
     FormCreate();
-    move(place);
+    SetWindowPlace(*this, place);
     AdjustHeight();
   }
 }

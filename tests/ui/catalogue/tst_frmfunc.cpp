@@ -229,6 +229,7 @@ void TestFrmFunc::constantLifecycle() {
   // Delete: asked first; the name is then unknown to the parser.
   h->Delete(kVar, g, true);
   QCOMPARE(h->Boxes.Texts(TScriptedMessageBoxes::Kind::Confirm), QStringList{"Действительно удалить g"});
+  QCOMPARE(h->Boxes.Boxes.first().icon, TQuestionIcon::Question);
   QCOMPARE(h->Eval("g"), kUnknownName);
   QCOMPARE(h->Parser->UserConstants.Count(), 0);
   QCOMPARE(Children(h->Row(kVar, "Physics")), QStringList());

@@ -213,6 +213,7 @@ class TestMainSettings : public QObject {
     const QStringList shown = f.boxes.Texts(TScriptedMessageBoxes::Kind::Exception);
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith(QStringLiteral("Cannot create file")), qPrintable(shown[0]));
+    QVERIFY2(shown[0].endsWith(u'.'), qPrintable(shown[0]));  // as the catalogue's messages end
     QCOMPARE(f.boxes.Texts(TScriptedMessageBoxes::Kind::Confirm), QStringList{kWithoutSaving});  // unscripted: No
     QVERIFY(!QFile::exists(f.Path("Tamrix.ini")));  // the settings were not written either
     // The next request runs the whole closing again.

@@ -79,7 +79,8 @@ void TestMessageBoxes::confirmNo() {
   TQtMessageBoxes boxes;
   SeenBox seen;
   AnswerNextBox(&seen, "Нет");
-  QVERIFY(!boxes.Confirm(nullptr, "Удалить?"));
+  QVERIFY(!boxes.Confirm(nullptr, "Удалить?", TQuestionIcon::Question));
+  QCOMPARE(seen.icon, QMessageBox::Question);
 }
 
 void TestMessageBoxes::confirmClosedIsNo() {
