@@ -3,7 +3,11 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+#include <QTreeWidgetItemIterator>
 #include <algorithm>
 
 #include "storage/profiledocument.h"
@@ -19,6 +23,19 @@ const QColor kTreeLine(128, 128, 128);
 constexpr int kButtonSize = 9;  // the expand button's box, odd so its sign has a middle
 constexpr int kHeaderHeight = 20;
 constexpr int kMaxColumnWidth = 4000;  // a width from a damaged settings file stays usable
+
+// Rows as high as their text plus the grid line drawn over their last pixel
+// row and one pixel of air, so descenders are never cut.
+class TRowDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QFont font = index.data(Qt::FontRole).isValid() ? index.data(Qt::FontRole).value<QFont>() : option.font;
+    size.setHeight(std::max(size.height(), QFontMetrics(font).height() + 2));
+    return size;
+  }
+};
 }  // namespace
 
 TCatalogueTree::TCatalogueTree(const QString& objectName, const QStringList& headers, QWidget* parent)
@@ -37,11 +54,71 @@ TCatalogueTree::TCatalogueTree(const QString& objectName, const QStringList& hea
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  header()->setFixedHeight(kHeaderHeight);
+  setItemDelegate(new TRowDelegate(this));
   header()->setSectionsMovable(false);
   header()->setStretchLastSection(false);
   header()->setSectionResizeMode(QHeaderView::Interactive);
   connect(header(), &QHeaderView::sectionResized, this, [this] { FitColumns(); });
+  FitToFont();
+}
+
+// The header keeps its designed height unless the font needs more.
+void TCatalogueTree::FitToFont() {
+  header()->setFixedHeight(kHeaderHeight);
+  header()->setFixedHeight(std::max(kHeaderHeight, header()->sizeHint().height()));
+  QFont bold = font();
+  bold.setBold(true);
+  for (int i = 0; i < topLevelItemCount(); ++i)
+    for (int c = 0; c < columnCount(); ++c) topLevelItem(i)->setFont(c, bold);
+}
+
+void TCatalogueTree::changeEvent(QEvent* event) {
+  QTreeWidget::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  FitToFont();
+  m_textFitPending = true;
+  FitPendingColumns();
+}
+
+void TCatalogueTree::FitPendingColumns() {
+  // The limit is the tree's width, known only once it is shown.
+  if (!m_textFitPending || !isVisible()) return;
+  m_textFitPending = false;
+  FitLeadingColumnsToTexts();
+}
+
+void TCatalogueTree::FitLeadingColumnsToTexts() {
+  const int last = columnCount() - 1;
+  if (last < 1) return;
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  std::vector<int> wanted(static_cast<size_t>(last));
+  for (int c = 0; c < last; ++c) wanted[static_cast<size_t>(c)] = header()->sectionSizeHint(c);
+  // Category names run across the row; the entries' names are what the
+  // first column must hold, after their indentation.
+  for (QTreeWidgetItemIterator it(this); *it; ++it) {
+    if (IsCategoryRow(*it)) continue;
+    const QModelIndex index = indexFromItem(*it, 0);
+    const int width = itemDelegate()->sizeHint(option, index).width() + 2 * indentation();
+    wanted[0] = std::max(wanted[0], width);
+  }
+  int room = viewport()->width() - header()->sectionSizeHint(last);
+  for (int c = 0; c < last; ++c) room -= std::max(columnWidth(c), wanted[static_cast<size_t>(c)]);
+  for (int c = last - 1; c >= 0; --c) {
+    int width = std::max(columnWidth(c), wanted[static_cast<size_t>(c)]);
+    // Short of room, the name column gives way first, down to what it had.
+    if (room < 0 && c == 0) width = std::max(columnWidth(c), width + room);
+    setColumnWidth(c, width);
+  }
+  FitColumns();
+}
+
+QString TCatalogueTree::CutCellText(const QModelIndex& index) const {
+  const QString text = index.data(Qt::DisplayRole).toString();
+  if (text.isEmpty()) return {};
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  return itemDelegate()->sizeHint(option, index).width() > visualRect(index).width() ? text : QString();
 }
 
 QColor TCatalogueTree::Shade(double share) const {
@@ -163,9 +240,22 @@ void TCatalogueTree::drawBranches(QPainter* painter, const QRect& rect, const QM
 }
 
 bool TCatalogueTree::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    // A cell its column cuts shows its whole text.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = CutCellText(indexAt(help->pos()));
+    if (text.isEmpty()) QToolTip::hideText();
+    else QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+    return true;
+  }
   const bool handled = QTreeWidget::viewportEvent(event);
   if (event->type() == QEvent::Resize) FitColumns();
   return handled;
+}
+
+void TCatalogueTree::showEvent(QShowEvent* event) {
+  QTreeWidget::showEvent(event);
+  FitPendingColumns();
 }
 
 void TCatalogueTree::keyPressEvent(QKeyEvent* event) {

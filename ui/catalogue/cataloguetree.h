@@ -27,6 +27,13 @@ class TCatalogueTree : public QTreeWidget {
   std::vector<int> LeadingWidths() const;
   void SetLeadingWidths(const std::vector<int>& widths);
   void FitColumns();
+  // Widens the columns but the last to their captions and the first to the
+  // longest name it holds, as far as the tree's width allows; done once the
+  // tree is shown at its size, and again after a change of font.
+  void FitLeadingColumnsToTexts();
+
+  // The whole text of a cell that its column cuts, empty for one that fits.
+  QString CutCellText(const QModelIndex& index) const;
 
   // Expanded state of each category row, one key per category name in
   // section; a category with no key is expanded.
@@ -41,11 +48,16 @@ class TCatalogueTree : public QTreeWidget {
   void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
   bool viewportEvent(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   // The list's background with that share of its text colour mixed in.
   QColor Shade(double share) const;
+  void FitToFont();
+  void FitPendingColumns();
   bool m_fitting = false;
+  bool m_textFitPending = true;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <utility>
 
 #include "engine/zqparser.h"
 #include "engine/zqtextlist.h"
@@ -130,9 +131,11 @@ bool TfrmEdit::FormCloseQuery() {
   if (!ConstMode) {
     // The list file stores a function as BODY|DESCRIPTION with no escaping,
     // so a "|" in the body (a pasted one: typing refuses it) would cut the
-    // function at the next start. Refuse it here rather than lose it later.
+    // function at the next start. Refuse it here rather than lose it later,
+    // and say how to write the operator instead.
     if (edValue->text().contains(QLatin1Char('|'))) {
-      MessageBoxes().Beep();
+      MessageBoxes().Error(this, tr("Символ \"|\" нельзя сохранить в теле функции; "
+                                    "побитовое ИЛИ запишите иначе, например a+b-(a&b) вместо a|b"));
       return false;
     }
     return true;
@@ -143,10 +146,16 @@ bool TfrmEdit::FormCloseQuery() {
     ShowGeneralError(this, e.what());
     return false;
   }
-  // A value that does not evaluate keeps the dialog open without a word:
-  // the user sees from the main window's output what is wrong with it.
+  // A value that does not evaluate keeps the dialog open with the engine's
+  // word for what is wrong, even while the main window shows no messages.
   std::string text;
-  if (!m_parser.EvaluateToText(edValue->text().toStdString(), text)) return false;
+  const bool errorOn = std::exchange(m_parser.ErrorOn, true);
+  const bool computed = m_parser.EvaluateToText(edValue->text().toStdString(), text);
+  m_parser.ErrorOn = errorOn;
+  if (!computed) {
+    MessageBoxes().Error(this, QString::fromStdString(text));
+    return false;
+  }
   ComputedValue = text;
   return true;
 }

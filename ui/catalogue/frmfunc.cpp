@@ -86,6 +86,10 @@ void TfrmFunc::BuildControls() {
   PageControl->addTab(vtFunc, "Функции");
   PageControl->addTab(vtVar, "Константы");
   PageControl->addTab(vtUserFunc, "Пользовательские функции");
+  // At the window's smallest width the captions shrink, cut in the middle,
+  // so that all three tabs stay in view; each tab's hint has the whole caption.
+  PageControl->setElideMode(Qt::ElideMiddle);
+  for (int i = 0; i < PageControl->count(); ++i) PageControl->setTabToolTip(i, PageControl->tabText(i));
 
   m_anchors = new TAnchors(this);
   m_anchors->Add(btnHelp, TAnchors::akTop | TAnchors::akRight);

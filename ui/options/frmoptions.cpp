@@ -194,6 +194,8 @@ void TfrmOptions::FormCreate() {
 void TfrmOptions::AdjustHeight() {
   // The font field is as high as its font's text plus its border.
   edFont->resize(edFont->width(), QFontMetrics(edFont->font()).height() + 8);
+  // A sample wider than the field shows its beginning, not its end.
+  edFont->setCursorPosition(0);
   const int fontBottom = edFont->y() + edFont->height();
   GroupBox1->resize(GroupBox1->width(), fontBottom + 7);
   const int clientHeight = fontBottom + 51;
@@ -205,6 +207,7 @@ void TfrmOptions::AdjustHeight() {
 void TfrmOptions::showEvent(QShowEvent* event) {
   AdjustHeight();
   QDialog::showEvent(event);
+  edFont->setCursorPosition(0);
 }
 
 void TfrmOptions::changeEvent(QEvent* event) {

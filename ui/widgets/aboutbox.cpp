@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <algorithm>
 
 #include "platform/glyphs.h"
 #include "resources/version.h"
@@ -15,6 +16,8 @@ namespace {
 
 const char* const kWebSite = "www.tamrix.example.org";
 const char* const kMail = "tamrix@tamrix.example.org";
+constexpr int kDesignWidth = 249;
+constexpr int kDesignHeight = 133;
 
 QFont PixelFont(const QFont& base, int pixels, bool bold = false) {
   QFont f = base;
@@ -36,7 +39,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("О программе Tamrix"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFixedSize(249, 133);
+  setFixedSize(kDesignWidth, kDesignHeight);
   setFont(QFont(QStringLiteral("MS Sans Serif")));
   QPalette p = palette();
   p.setColor(QPalette::Window, p.color(QPalette::Button));
@@ -81,7 +84,43 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
                  QRect(56, 94, 138, 16));
   zqLink1 = link("zqLink1", QLatin1String(kWebSite), QString(), QRect(67, 113, 116, 16));
 
+  FitTexts();
   FormCreate();
+}
+
+// The design places the texts for one 8-point font; in the desktop's font a
+// text may be wider or taller. Each label then grows about its middle, the
+// labels below it move down, all texts move right of the icon if need be,
+// and the box grows to hold them.
+void TAboutBox::FitTexts() {
+  constexpr int kGap = 8;
+  const int textsLeft = Image->geometry().right() + 1 + kGap;
+  int shiftDown = 0;
+  int leftmost = width();
+  QList<QLabel*> texts{ProductName, Version, Copyright, zqLink2, zqLink1};
+  for (QLabel* label : texts) {
+    const QFontMetrics fm(label->font());
+    const QStringList lines = label->text().split(u'\n');
+    int textWidth = 0;
+    for (const QString& line : lines) textWidth = std::max(textWidth, fm.horizontalAdvance(line));
+    QRect r = label->geometry().translated(0, shiftDown);
+    const int extraHeight = static_cast<int>(lines.size()) * fm.height() - r.height();
+    if (textWidth > r.width()) r = QRect(r.center().x() - textWidth / 2, r.top(), textWidth, r.height());
+    if (extraHeight > 0) {
+      r.setHeight(r.height() + extraHeight);
+      shiftDown += extraHeight;
+    }
+    label->setGeometry(r);
+    leftmost = std::min(leftmost, r.left());
+  }
+  int right = 0;
+  int bottom = 0;
+  for (QLabel* label : texts) {
+    if (leftmost < textsLeft) label->move(label->x() + textsLeft - leftmost, label->y());
+    right = std::max(right, label->geometry().right() + 1);
+    bottom = std::max(bottom, label->geometry().bottom() + 1);
+  }
+  setFixedSize(std::max(kDesignWidth, right + kGap), std::max(kDesignHeight, bottom + kGap));
 }
 
 void TAboutBox::FormCreate() {

@@ -29,6 +29,7 @@ class TAboutBox : public QDialog {
 
  private:
   void FormCreate();
+  void FitTexts();
   // The window itself or one of its labels under pos (links take their own
   // clicks and never get here).
   QWidget* ClickTarget(const QPoint& pos);

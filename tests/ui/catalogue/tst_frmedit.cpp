@@ -13,6 +13,9 @@ const QString kNoName = "Не введено имя переменной или 
 const QString kBadName = "Неверное имя переменной или функции.";
 const QString kInUse = "Переменная или функция с таким именем уже существует.";
 const QString kNoValue = "Не задано значение переменной.";
+const QString kSyntax = "Синтаксическая ошибка";
+const QString kBar = "Символ \"|\" нельзя сохранить в теле функции; "
+                     "побитовое ИЛИ запишите иначе, например a+b-(a&b) вместо a|b";
 }  // namespace
 
 class TestFrmEdit : public QObject {
@@ -144,7 +147,8 @@ void TestFrmEdit::constantChecks_data() {
   QTest::newRow("keeps its name") << "rate" << "1" << "rate" << true << "" << "1";
   QTest::newRow("keeps its name in other case") << "Rate" << "7" << "rate" << true << "" << "7";
   QTest::newRow("no value") << "x1" << "" << "" << false << kNoValue << "";
-  QTest::newRow("incomplete value: silent") << "x1" << "2*" << "" << false << "" << "";
+  QTest::newRow("incomplete value") << "x1" << "2*" << "" << false << kSyntax << "";
+  QTest::newRow("value of an unknown name") << "x1" << "nix" << "" << false << kSyntax << "";
   QTest::newRow("value computed") << "x1" << "2*3" << "" << true << "" << "6";
   QTest::newRow("value from a user constant") << "x1" << "rate*2" << "" << true << "" << "10";
 }
@@ -156,14 +160,21 @@ void TestFrmEdit::constantChecks() {
   QFETCH(bool, closes);
   QFETCH(QString, message);
   QFETCH(QString, computed);
-  h->Edit().OldName = oldName.toStdString();
-  const TEditorRun run = Run(true, [&](TfrmEdit& e) {
-    e.edName->setText(name);
-    e.edValue->setText(value);
-  });
-  QCOMPARE(run.ClosedByOk, closes);
-  QCOMPARE(h->Exceptions(), message.isEmpty() ? QStringList() : QStringList{message});
-  if (closes) QCOMPARE(QString::fromStdString(h->Edit().ComputedValue), computed);
+  // The messages are the same whether the main window shows its own or not.
+  for (const bool errorOn : {true, false}) {
+    h->Parser->ErrorOn = errorOn;
+    h->Boxes.Boxes.clear();
+    h->Edit().OldName = oldName.toStdString();
+    const TEditorRun run = Run(true, [&](TfrmEdit& e) {
+      e.edName->setText(name);
+      e.edValue->setText(value);
+    });
+    QCOMPARE(run.ClosedByOk, closes);
+    QCOMPARE(h->Exceptions() + h->Boxes.Texts(TScriptedMessageBoxes::Kind::Error),
+             message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(h->Parser->ErrorOn, errorOn);
+    if (closes) QCOMPARE(QString::fromStdString(h->Edit().ComputedValue), computed);
+  }
 }
 
 void TestFrmEdit::functionModeChecksNothing_data() {
@@ -187,7 +198,7 @@ void TestFrmEdit::functionModeChecksNothing() {
 }
 
 void TestFrmEdit::bodyWithBarStaysOpen() {
-  // A pasted "|" would cut the body in the list file: OK refuses with a beep.
+  // A pasted "|" would cut the body in the list file: OK refuses and says why.
   QString bodyAfter;
   const TEditorRun run = Run(false, [&](TfrmEdit& e) {
     e.edName->setText("f(x)");
@@ -197,8 +208,7 @@ void TestFrmEdit::bodyWithBarStaysOpen() {
   }, false);
   QVERIFY(run.Opened);
   QCOMPARE(bodyAfter, QString("x|1"));
-  QCOMPARE(h->Boxes.Beeps, 1);
-  QVERIFY(h->Exceptions().isEmpty());
+  QCOMPARE(h->Boxes.Texts(TScriptedMessageBoxes::Kind::Error), QStringList{kBar});
 }
 
 void TestFrmEdit::failedCheckKeepsTyping() {
@@ -262,10 +272,7 @@ void TestFrmEdit::placeReadAndWrittenOnEveryClosing() {
   QCOMPARE(e.pos(), QPoint(30, 40));
   QCOMPARE(e.width(), 300);
   // Even a cancelled use writes the place back.
-  Run(true, [](TfrmEdit& dialog) {
-    dialog.move(50, 60);
-    dialog.resize(333, 167);
-  }, false);
+  Run(true, [](TfrmEdit& dialog) { dialog.setGeometry(50, 60, 333, 167); }, false);
   QCOMPARE(h->Settings->ReadInteger("Edit", "Left", 0), 50);
   QCOMPARE(h->Settings->ReadInteger("Edit", "Top", 0), 60);
   QCOMPARE(h->Settings->ReadInteger("Edit", "Width", 0), 333);

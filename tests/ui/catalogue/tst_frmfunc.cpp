@@ -383,7 +383,7 @@ void TestFrmFunc::placeAndColumnsSurviveRestart() {
   QCOMPARE(again.vtVar->columnWidth(0), 120);
   QCOMPARE(again.vtVar->columnWidth(1), 80);
   QCOMPARE(again.vtUserFunc->columnWidth(1), 90);
-  QCOMPARE(again.vtFunc->columnWidth(0), 100);
+  QVERIFY(again.vtFunc->columnWidth(0) >= 100);  // widened to its longest name
   // Quitting while the window is open writes nothing.
   again.ShowCatalogue();
   again.resize(640, 480);

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every text of the secondary windows can be read, at the desktop's font and
+// at a larger one: each label, button, tab, header and visible cell is at
+// least as wide as its text or has a tooltip that carries it, tabs stay in
+// view, rows are as high as their font, and a long sample shows its start.
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolTip>
+#include <QTreeWidgetItemIterator>
+
+#include "catalogueharness.h"
+#include "tests/doubles/fakehotkeyservice.h"
+#include "ui/catalogue/frmedit.h"
+#include "ui/options/frmoptions.h"
+#include "ui/widgets/aboutbox.h"
+
+namespace {
+
+int TextWidth(const QFontMetrics& fm, const QString& text) {
+  int width = 0;
+  for (const QString& line : text.split(u'\n')) width = std::max(width, fm.horizontalAdvance(line));
+  return width;
+}
+
+// The room a check box, radio button or push button leaves its text.
+int ButtonTextRoom(const QAbstractButton& b) {
+  const QStyle& s = *b.style();
+  if (qobject_cast<const QCheckBox*>(&b))
+    return b.width() - s.pixelMetric(QStyle::PM_IndicatorWidth) - s.pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+  if (qobject_cast<const QRadioButton*>(&b))
+    return b.width() - s.pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+           s.pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+  return b.width() - 2 * s.pixelMetric(QStyle::PM_DefaultFrameWidth);
+}
+
+// The tooltip the tree shows over a cell.
+QString CellToolTip(QTreeView& tree, const QRect& cell) {
+  QHelpEvent help(QEvent::ToolTip, cell.center(), tree.viewport()->mapToGlobal(cell.center()));
+  QCoreApplication::sendEvent(tree.viewport(), &help);
+  const QString text = QToolTip::text();
+  QToolTip::hideText();
+  return text;
+}
+
+void CheckTree(QTreeWidget& tree, QStringList& cut) {
+  const QStyleOptionViewItem option;
+  for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+    for (int c = 0; c < tree.columnCount(); ++c) {
+      const QModelIndex index = tree.model()->index(tree.indexFromItem(*it).row(), c, tree.indexFromItem(*it).parent());
+      const QRect cell = tree.visualRect(index);
+      const QString text = (*it)->text(c);
+      if (text.isEmpty() || !tree.viewport()->rect().intersects(cell)) continue;
+      const QFontMetrics fm((*it)->font(c));
+      if (cell.height() < fm.height() + 1) cut << tree.objectName() + " row too low: " + text;
+      const int room = cell.width() - 2 * (tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+      if (fm.horizontalAdvance(text) > room && CellToolTip(tree, cell) != text) cut << tree.objectName() + ": " + text;
+    }
+  }
+  QHeaderView& header = *tree.header();
+  for (int c = 0; c < header.count(); ++c)
+    if (header.sectionSize(c) < header.sectionSizeHint(c)) cut << tree.objectName() + " header: " + tree.headerItem()->text(c);
+}
+
+// The texts of window's visible controls that are cut, as "name: text".
+QStringList CutTexts(QWidget& window) {
+  QStringList cut;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->isVisible()) continue;
+    const QFontMetrics fm(w->font());
+    const auto note = [&](const QString& text) { cut << w->objectName() + ": " + text; };
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      if (TextWidth(fm, label->text()) > label->contentsRect().width() && label->toolTip() != label->text())
+        note(label->text());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      if (!button->text().isEmpty() && fm.horizontalAdvance(button->text()) > ButtonTextRoom(*button))
+        note(button->text());
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      if (fm.horizontalAdvance(edit->text()) > edit->contentsRect().width() && edit->cursorPosition() != 0)
+        note("shows its end: " + edit->text());
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+      for (int i = 0; i < tabs->count(); ++i) {
+        const QRect r = tabs->tabRect(i);
+        const int needed = fm.size(Qt::TextShowMnemonic, tabs->tabText(i)).width() +
+                           tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, tabs);
+        if (!tabs->rect().contains(r)) note("out of view: " + tabs->tabText(i));
+        else if (r.width() < needed && tabs->tabToolTip(i) != tabs->tabText(i)) note(tabs->tabText(i));
+      }
+    } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+      CheckTree(*tree, cut);
+    }
+  }
+  return cut;
+}
+
+}  // namespace
+
+class TestTextsFit : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { m_desktopFont = QApplication::font(); }
+  void cleanup() { QApplication::setFont(m_desktopFont); }
+  void everyTextFits_data();
+  void everyTextFits();
+
+ private:
+  QFont m_desktopFont;
+};
+
+void TestTextsFit::everyTextFits_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<int>("pointSize");  // 0: the desktop's font
+  for (const char* window : {"about", "editor", "options", "catalogue", "catalogue at its smallest",
+                             "catalogue, font changed while open"}) {
+    QTest::newRow(qPrintable(QString("%1, desktop font").arg(window))) << window << 0;
+    QTest::newRow(qPrintable(QString("%1, 12 pt").arg(window))) << window << 12;
+  }
+}
+
+void TestTextsFit::everyTextFits() {
+  QFETCH(QString, window);
+  QFETCH(int, pointSize);
+  QFont font = m_desktopFont;
+  if (pointSize > 0) font.setPointSize(pointSize);
+  const bool laterFont = window.endsWith("while open");
+  if (!laterFont) QApplication::setFont(font);
+
+  TCatalogueHarness h;
+  h.WriteFile("variables.lst", "[Physics]\r\ngravity_of_earth=9.80665|9.80665|standard gravity\r\n");
+  h.WriteFile("functions.lst", "[Geometry]\r\nhypotenuse(a,b)=sqrt(a*a+b*b)|the long side\r\n");
+  h.Start();
+  QStringList cut;
+  const auto check = [&](QWidget& w) {
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    cut += CutTexts(w);
+  };
+  if (window == "about") {
+    TAboutBox box;
+    check(box);
+  } else if (window == "editor") {
+    check(h.Edit());
+  } else if (window == "options") {
+    TFakeHotKeyService hotKeys;
+    TfrmOptions dialog(hotKeys);
+    TOptionsValues values;
+    values.Font = font;
+    values.Font.setPointSize(2 * QFontInfo(font).pointSize());
+    dialog.Fill(values);
+    check(dialog);
+  } else {
+    if (window.endsWith("smallest")) h.Func().resize(h.Func().minimumSize());
+    h.ShowCatalogue(0);
+    if (laterFont) h.Func().setFont(font);
+    for (int page = 0; page < 3; ++page) {
+      h.Func().PageControl->setCurrentIndex(page);
+      QCoreApplication::processEvents();
+      check(h.Func());
+    }
+  }
+  QVERIFY2(cut.isEmpty(), qPrintable(cut.join("\n")));
+}
+
+QTEST_MAIN(TestTextsFit)
+#include "tst_textsfit.moc"
