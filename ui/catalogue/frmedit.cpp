@@ -118,6 +118,7 @@ void TfrmEdit::FormClose() {
 
 void TfrmEdit::done(int result) {
   if (result == QDialog::Accepted && !FormCloseQuery()) return;
+  const QPoint place = WindowPlace(*this);
   // The dialog closes even when its place cannot be written.
   try {
     FormClose();
@@ -125,6 +126,8 @@ void TfrmEdit::done(int result) {
     ShowGeneralError(this, e.what());
   }
   QDialog::done(result);
+  // The next opening asks for the place it really had.
+  SetWindowPlace(*this, place);
 }
 
 bool TfrmEdit::FormCloseQuery() {

@@ -199,9 +199,19 @@ void TfrmOptions::AdjustHeight() {
   const int fontBottom = edFont->y() + edFont->height();
   GroupBox1->resize(GroupBox1->width(), fontBottom + 7);
   const int clientHeight = fontBottom + 51;
+  // Growing or shrinking leaves the client area's corner where it is.
+  const QPoint place = WindowPlace(*this);
   setFixedSize(width(), clientHeight);
+  if (isVisible()) SetWindowPlace(*this, place);
   btnOk->move(btnOk->x(), clientHeight - 30);
   btnCancel->move(btnCancel->x(), clientHeight - 30);
+}
+
+void TfrmOptions::done(int result) {
+  // The next opening asks for the place the dialog really had.
+  const QPoint place = WindowPlace(*this);
+  QDialog::done(result);
+  SetWindowPlace(*this, place);
 }
 
 void TfrmOptions::showEvent(QShowEvent* event) {

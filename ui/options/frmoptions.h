@@ -77,6 +77,7 @@ class TfrmOptions : public QDialog {
   void AdjustHeight();
 
  protected:
+  void done(int result) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -3,10 +3,15 @@
 
 #include <QWidget>
 
-QPoint WindowPlace(const QWidget& window) { return window.geometry().topLeft(); }
+#include "platform/clientorigin.h"
 
-// setGeometry, not move: move places the frame, which X11 window managers
-// learn only once the window is mapped, so a window shown again (or a
-// dialog resized while shown) lands a title bar's height away from where
-// it was.
+QPoint WindowPlace(const QWidget& window) {
+  if (window.isVisible()) {
+    if (const std::optional<QPoint> origin = ClientOrigin(window.windowHandle())) return *origin;
+  }
+  return window.geometry().topLeft();
+}
+
+// setGeometry, not move: move places the frame, which an X11 window
+// manager adds only once the window is mapped.
 void SetWindowPlace(QWidget& window, QPoint place) { window.setGeometry(QRect(place, window.size())); }
