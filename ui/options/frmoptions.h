@@ -75,9 +75,9 @@ class TfrmOptions : public QDialog {
   void btnCancelClick();
   // Fits the height to the font of edFont.
   void AdjustHeight();
+  void done(int result) override;
 
  protected:
-  void done(int result) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
