@@ -290,7 +290,7 @@ start_tamrix
 open_editor 10
 stop_tamrix
 start_tamrix
-open_editor 2
+open_editor 1
 stop_tamrix
 first=${editor_corners[0]}
 for corner in "${editor_corners[@]}"; do
