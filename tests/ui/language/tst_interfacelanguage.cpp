@@ -1,21 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogues each interface language installs: the toolkit's own
-// dialogs and menus, and the engine's messages by their ids.
+// dialogs and menus, and the engine's messages by their ids; and the switch
+// of the settings dialog, which changes every window at once.
+#include <QComboBox>
+#include <QFile>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 #include "language/interfacelanguage.h"
 #include "language/messagecatalogue.h"
+#include "platform/helpwindow.h"
+#include "tests/doubles/fakehotkeyservice.h"
+#include "ui/main/formatbutton.h"
+#include "ui/main/programwindows.h"
+#include "ui/widgets/zqStdCtrls.h"
 
 namespace {
 QString ActionTexts(QMenu& menu) {
   QStringList texts;
   for (QAction* a : menu.actions()) texts << a->text();
   return texts.join(QLatin1Char('|'));
+}
+
+// Chooses code in the settings dialog the main window opens, and OK.
+void ChooseLanguage(TProgramWindows& windows, const char* code) {
+  QTimer::singleShot(0, [&windows, code] {
+    windows.frmOptions.cbLanguage->setCurrentIndex(windows.frmOptions.cbLanguage->findData(QString::fromLatin1(code)));
+    QTest::mouseClick(windows.frmOptions.btnOk, Qt::LeftButton);
+  });
+  windows.frmMain.btnOptionsClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+QString PageTitle(const QString& page) {
+  QFile file(page);
+  if (!file.open(QIODevice::ReadOnly)) return page;
+  return QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(QString::fromUtf8(file.readAll())).captured(1);
 }
 }  // namespace
 
@@ -63,6 +94,42 @@ class TestInterfaceLanguage : public QObject {
     QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString(), language.Catalogue())), shown);
     language.Install();
     QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString())), shown);
+  }
+
+  void theSettingsDialogSwitchesEveryWindow() {
+    QTemporaryDir dir;
+    TFakeHotKeyService hotKey;
+    TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+    THelpWindowViewer help;
+    TfrmMain& frmMain = windows.frmMain;
+    frmMain.Parser.ErrorOn = true;
+    frmMain.show();
+    frmMain.cbInput->setEditText(QStringLiteral("1/0"));
+    frmMain.cbInputChange();
+    help.ShowTopic(QStringLiteral("Tamrix.hlp"), 1);
+    QMenu* scales = frmMain.FormatMenu->actions().at(0)->menu();
+    const std::function<QString()> shown[] = {
+        [&] { return frmMain.btnCopy->toolTip(); },
+        [&] { return frmMain.btnOnTop->toolTip(); },
+        [&] { return frmMain.FormatMenu->actions().at(3)->text(); },
+        [&] { return scales->actions().at(0)->text(); },
+        [&] { return frmMain.TrayMenu->actions().at(0)->text(); },
+        [&] { return frmMain.edOutput->text(); },
+        [&] { return windows.frmOptions.btnCancel->text(); },
+        [&] { return windows.aboutBox.windowTitle(); },
+        [&] { return help.Browser()->documentTitle(); },
+    };
+    const QStringList russian = {"Копировать результат\nв буфер обмена", "Поверх всех окон/Вкл", "Шестнадцатеричный",
+                                 "пета (10^15)", "Активизировать", "Деление на нуль", "Отмена",
+                                 "О программе Tamrix", "Главное окно"};
+    const QStringList english = {"Copy the result\nto the clipboard", "Always on top/On", "Hexadecimal",
+                                 "peta (10^15)", "Open", "Division by zero", "Cancel",
+                                 "About Tamrix", PageTitle(QStringLiteral(":/help/en/topic1.html"))};
+    for (const auto& [code, texts] : {std::pair{"ru", russian}, {"en", english}, {"ru", russian}}) {
+      ChooseLanguage(windows, code);
+      QCOMPARE(QString::fromStdString(windows.Language.Code()), QString::fromLatin1(code));
+      for (int i = 0; i < texts.size(); ++i) QCOMPARE(shown[i](), texts[i]);
+    }
   }
 };
 
