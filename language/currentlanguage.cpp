@@ -4,25 +4,29 @@
 #include "language/interfacelanguage.h"
 
 namespace {
-// Only the languages the program has catalogues for; the rest are Russian.
-std::string KnownCode(const std::string& code) { return code == "en" ? code : "ru"; }
+// A language without a catalogue of ours is Russian.
+std::string CodeInForce(const std::string& code, const TInterfaceLanguage& catalogues) {
+  return catalogues.Catalogue().isEmpty() ? "ru" : code;
+}
 }  // namespace
 
 TCurrentLanguage::TCurrentLanguage(const std::string& code)
-    : m_code(KnownCode(code)), m_catalogues(std::make_unique<TInterfaceLanguage>(m_code)) {
+    : m_catalogues(std::make_unique<TInterfaceLanguage>(code)) {
+  m_code = CodeInForce(code, *m_catalogues);
   m_catalogues->Install();
 }
 
 TCurrentLanguage::~TCurrentLanguage() = default;
 
 bool TCurrentLanguage::SwitchTo(const std::string& code) {
-  const std::string known = KnownCode(code);
-  if (known == m_code) return false;
-  auto next = std::make_unique<TInterfaceLanguage>(known);
+  if (code == m_code) return false;
+  auto next = std::make_unique<TInterfaceLanguage>(code);
+  const std::string inForce = CodeInForce(code, *next);
+  if (inForce == m_code) return false;
   // The old catalogues leave the application as they are destroyed.
   m_catalogues.reset();
   next->Install();
   m_catalogues = std::move(next);
-  m_code = known;
+  m_code = inForce;
   return true;
 }

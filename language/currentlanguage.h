@@ -10,7 +10,8 @@ class TInterfaceLanguage;
 
 class TCurrentLanguage {
  public:
-  // Installs the catalogues of code ("ru", "en"; anything else is Russian).
+  // Installs the catalogues of code ("ru", "en"; a code without a catalogue
+  // of ours is Russian).
   explicit TCurrentLanguage(const std::string& code);
   ~TCurrentLanguage();
   TCurrentLanguage(const TCurrentLanguage&) = delete;
