@@ -59,8 +59,9 @@ void THelpWindowViewer::ShowTopic(const QString& helpFile, int topic) {
   const QUrl page = HelpTopicUrl(helpFile, topic);
   if (page.isEmpty()) {
     m_browser->clearHistory();
-    m_browser->setHtml(QCoreApplication::translate("THelpWindowViewer", "<p>Не удаётся открыть файл справки «%1».</p>")
-                           .arg(helpFile.toHtmlEscaped()));
+    m_browser->setHtml(
+        QCoreApplication::translate("THelpWindowViewer", "<p>Не удаётся открыть файл справки «%1».</p>")
+            .arg(helpFile.toHtmlEscaped()));
   } else {
     m_browser->setSource(page);
   }

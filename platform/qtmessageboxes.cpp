@@ -44,8 +44,8 @@ bool TQtMessageBoxes::Confirm(QWidget* owner, const QString& text) {
 }
 
 void TQtMessageBoxes::Error(QWidget* owner, const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TQtMessageBoxes", "Ошибка"), text, QMessageBox::Ok,
-                  BoxOwner(owner));
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TQtMessageBoxes", "Ошибка"), text,
+                  QMessageBox::Ok, BoxOwner(owner));
   Run(box);
 }
 

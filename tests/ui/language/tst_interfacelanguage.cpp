@@ -108,27 +108,26 @@ class TestInterfaceLanguage : public QObject {
     frmMain.cbInputChange();
     help.ShowTopic(QStringLiteral("Tamrix.hlp"), 1);
     QMenu* scales = frmMain.FormatMenu->actions().at(0)->menu();
-    const std::function<QString()> shown[] = {
-        [&] { return frmMain.btnCopy->toolTip(); },
-        [&] { return frmMain.btnOnTop->toolTip(); },
-        [&] { return frmMain.FormatMenu->actions().at(3)->text(); },
-        [&] { return scales->actions().at(0)->text(); },
-        [&] { return frmMain.TrayMenu->actions().at(0)->text(); },
-        [&] { return frmMain.edOutput->text(); },
-        [&] { return windows.frmOptions.btnCancel->text(); },
-        [&] { return windows.aboutBox.windowTitle(); },
-        [&] { return help.Browser()->documentTitle(); },
+    const struct {
+      std::function<QString()> shown;
+      QString russian, english;
+    } rows[] = {
+        {[&] { return frmMain.btnCopy->toolTip(); }, "Копировать результат\nв буфер обмена",
+         "Copy the result\nto the clipboard"},
+        {[&] { return frmMain.btnOnTop->toolTip(); }, "Поверх всех окон/Вкл", "Always on top/On"},
+        {[&] { return frmMain.FormatMenu->actions().at(3)->text(); }, "Шестнадцатеричный", "Hexadecimal"},
+        {[&] { return scales->actions().at(0)->text(); }, "пета (10^15)", "peta (10^15)"},
+        {[&] { return frmMain.TrayMenu->actions().at(0)->text(); }, "Активизировать", "Open"},
+        {[&] { return frmMain.edOutput->text(); }, "Деление на нуль", "Division by zero"},
+        {[&] { return windows.frmOptions.btnCancel->text(); }, "Отмена", "Cancel"},
+        {[&] { return windows.aboutBox.windowTitle(); }, "О программе Tamrix", "About Tamrix"},
+        {[&] { return help.Browser()->documentTitle(); }, "Главное окно",
+         PageTitle(QStringLiteral(":/help/en/topic1.html"))},
     };
-    const QStringList russian = {"Копировать результат\nв буфер обмена", "Поверх всех окон/Вкл", "Шестнадцатеричный",
-                                 "пета (10^15)", "Активизировать", "Деление на нуль", "Отмена",
-                                 "О программе Tamrix", "Главное окно"};
-    const QStringList english = {"Copy the result\nto the clipboard", "Always on top/On", "Hexadecimal",
-                                 "peta (10^15)", "Open", "Division by zero", "Cancel",
-                                 "About Tamrix", PageTitle(QStringLiteral(":/help/en/topic1.html"))};
-    for (const auto& [code, texts] : {std::pair{"ru", russian}, {"en", english}, {"ru", russian}}) {
+    for (const char* code : {"ru", "en", "ru"}) {
       ChooseLanguage(windows, code);
       QCOMPARE(QString::fromStdString(windows.Language.Code()), QString::fromLatin1(code));
-      for (int i = 0; i < texts.size(); ++i) QCOMPARE(shown[i](), texts[i]);
+      for (const auto& row : rows) QCOMPARE(row.shown(), code == std::string("en") ? row.english : row.russian);
     }
   }
 };
