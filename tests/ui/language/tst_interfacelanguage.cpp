@@ -33,11 +33,11 @@ QString ActionTexts(QMenu& menu) {
   return texts.join(QLatin1Char('|'));
 }
 
-// Chooses code in the settings dialog the main window opens, and OK.
-void ChooseLanguage(TProgramWindows& windows, const char* code) {
-  QTimer::singleShot(0, [&windows, code] {
+// Chooses code in the settings dialog the main window opens, then OK or Cancel.
+void ChooseLanguage(TProgramWindows& windows, const char* code, bool ok) {
+  QTimer::singleShot(0, [&windows, code, ok] {
     windows.frmOptions.cbLanguage->setCurrentIndex(windows.frmOptions.cbLanguage->findData(QString::fromLatin1(code)));
-    QTest::mouseClick(windows.frmOptions.btnOk, Qt::LeftButton);
+    QTest::mouseClick(ok ? windows.frmOptions.btnOk : windows.frmOptions.btnCancel, Qt::LeftButton);
   });
   windows.frmMain.btnOptionsClick();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
@@ -124,10 +124,15 @@ class TestInterfaceLanguage : public QObject {
         {[&] { return help.Browser()->documentTitle(); }, "Главное окно",
          PageTitle(QStringLiteral(":/help/en/topic1.html"))},
     };
-    for (const char* code : {"ru", "en", "ru"}) {
-      ChooseLanguage(windows, code);
-      QCOMPARE(QString::fromStdString(windows.Language.Code()), QString::fromLatin1(code));
-      for (const auto& row : rows) QCOMPARE(row.shown(), code == std::string("en") ? row.english : row.russian);
+    const struct {
+      const char* chosen;
+      bool ok;
+      std::string inForce;
+    } steps[] = {{"en", false, "ru"}, {"en", true, "en"}, {"ru", true, "ru"}};
+    for (const auto& step : steps) {
+      ChooseLanguage(windows, step.chosen, step.ok);
+      QCOMPARE(windows.Language.Code(), step.inForce);
+      for (const auto& row : rows) QCOMPARE(row.shown(), step.inForce == "en" ? row.english : row.russian);
     }
   }
 };
