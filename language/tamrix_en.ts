@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>ButtonHint</name>
+    <message>
+        <source>Вкл</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Откл</source>
+        <translation>Off</translation>
+    </message>
+</context>
+<context>
+    <name>EngineeringScale</name>
+    <message>
+        <source>0</source>
+        <translation>peta (10^15)</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>tera (10^12)</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>giga (10^9)</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>mega (10^6)</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>kilo (10^3)</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>         (10^0)</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>milli (10^-3)</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>micro (10^-6)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>nano (10^-9)</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>pico (10^-12)</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>femto (10^-15)</translation>
+    </message>
+</context>
+<context>
+    <name>FormatButton</name>
+    <message>
+        <source>Fix</source>
+        <translation>Fix</translation>
+    </message>
+    <message>
+        <source>Sci</source>
+        <translation>Sci</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+</context>
+<context>
+    <name>FormatMenu</name>
+    <message>
+        <source>0</source>
+        <translation>Engineering</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>Scientific</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>Hexadecimal</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>Octal</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>Binary</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDocument</name>
+    <message>
+        <source>help</source>
+        <translation>help/en</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>61149</source>
@@ -61,14 +180,224 @@
     </message>
 </context>
 <context>
+    <name>TAboutBox</name>
+    <message>
+        <source>О программе Tamrix</source>
+        <translation>About Tamrix</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>© 2026 Разработчики Tamrix
+Лицензия GPL-3.0-or-later</source>
+        <translation>© 2026 Tamrix developers
+Licence GPL-3.0-or-later</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindowViewer</name>
+    <message>
+        <source>Справка Tamrix</source>
+        <translation>Tamrix Help</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Не удаётся открыть файл справки «%1».&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Cannot open the help file “%1”.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>TQtMessageBoxes</name>
+    <message>
+        <source>Подтвердите</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMain</name>
+    <message>
+        <source>Восстановить</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Переместить</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Свернуть</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Поверх всех окон</source>
+        <translation>Always on top</translation>
+    </message>
+    <message>
+        <source>Сообщения об ошибках</source>
+        <translation>Error messages</translation>
+    </message>
+    <message>
+        <source>Свернуть</source>
+        <comment>the lower panel</comment>
+        <translation>Collapse</translation>
+    </message>
+    <message>
+        <source>Развернуть</source>
+        <comment>the lower panel</comment>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>Системное меню</source>
+        <translation>System menu</translation>
+    </message>
+    <message>
+        <source>Копировать результат
+в буфер обмена</source>
+        <translation>Copy the result
+to the clipboard</translation>
+    </message>
+    <message>
+        <source>Вставить в выражение</source>
+        <translation>Paste into the expression</translation>
+    </message>
+    <message>
+        <source>Функции и константы (F5)</source>
+        <translation>Functions and constants (F5)</translation>
+    </message>
+    <message>
+        <source>Настройки (F7)</source>
+        <translation>Settings (F7)</translation>
+    </message>
+    <message>
+        <source>Градусы/Радианы</source>
+        <translation>Degrees/Radians</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Запомнить выражение</source>
+        <translation>Remember the expression</translation>
+    </message>
+    <message>
+        <source>Формат результата</source>
+        <translation>Result format</translation>
+    </message>
+    <message>
+        <source>Выражение</source>
+        <translation>Expression</translation>
+    </message>
+    <message>
+        <source>Результат 1</source>
+        <translation>Result 1</translation>
+    </message>
+    <message>
+        <source>Результат 2</source>
+        <translation>Result 2</translation>
+    </message>
+    <message>
+        <source>Результат 3</source>
+        <translation>Result 3</translation>
+    </message>
+    <message>
+        <source>Активизировать</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Tamrix</source>
+        <translation>Tamrix</translation>
+    </message>
+    <message>
+        <source>Закрыть Tamrix</source>
+        <translation>Close Tamrix</translation>
+    </message>
+    <message>
+        <source>Закрыть Tamrix без сохранения?</source>
+        <translation>Close Tamrix without saving?</translation>
+    </message>
+</context>
+<context>
     <name>TfrmOptions</name>
     <message>
         <source>Язык интерфейса / Language</source>
         <translation>Language / Язык интерфейса</translation>
     </message>
     <message>
-        <source>Вступит в силу при следующем запуске / Applies at the next start</source>
-        <translation>Applies at the next start</translation>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Сворачивать в трэй (где часы)</source>
+        <translation>Minimize to the tray (by the clock)</translation>
+    </message>
+    <message>
+        <source>Не запоминать последнее выражение</source>
+        <translation>Do not remember the last expression</translation>
+    </message>
+    <message>
+        <source>Подтверждать закрытие программы</source>
+        <translation>Confirm closing the program</translation>
+    </message>
+    <message>
+        <source>Число запоминаемых выражений</source>
+        <translation>Number of expressions remembered</translation>
+    </message>
+    <message>
+        <source>Число значащих цифр в числе</source>
+        <translation>Significant digits in a number</translation>
+    </message>
+    <message>
+        <source>Разделители</source>
+        <translation>Separators</translation>
+    </message>
+    <message>
+        <source>Целой и дробной части (.)  Аргументов ф-ции (,)</source>
+        <translation>Decimal point (.)  Function arguments (,)</translation>
+    </message>
+    <message>
+        <source>Целой и дробной части (,)  Аргументов ф-ции (;)</source>
+        <translation>Decimal point (,)  Function arguments (;)</translation>
+    </message>
+    <message>
+        <source>Клавиши вызова</source>
+        <translation>Hot key</translation>
+    </message>
+    <message>
+        <source>Шрифт...</source>
+        <translation>Font...</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Комбинация %1 уже используется в вашей системе</source>
+        <translation>The combination %1 is already in use on your system</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QSystemTrayIcon>
 #include <exception>
 
+#include "language/messagecatalogue.h"
 #include "platform/hotkey.h"
 #include "platform/messageboxes.h"
 #include "storage/historyfile.h"
@@ -76,14 +77,14 @@ void TfrmMain::FormCreate() {
       cbInput->addItem(QString::fromStdString(entry));
     cbInput->setEditText(text);  // adding to an empty list made its first entry current
   } catch (const std::exception& e) {
-    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
+    MessageBoxes().ShowException(this, QString::fromStdString(TranslateMessage(e.what())));
     return;
   }
   if (!cbInput->currentText().isEmpty()) cbInputChange();
 }
 
 bool TfrmMain::FormCloseQuery() {
-  return !CloseQuery || MessageBoxes().Confirm(this, QStringLiteral("Закрыть Tamrix"));
+  return !CloseQuery || MessageBoxes().Confirm(this, tr("Закрыть Tamrix"));
 }
 
 bool TfrmMain::FormClose() {
@@ -134,7 +135,7 @@ bool TfrmMain::FormClose() {
       qWarning("%s", e.what());
       return;
     }
-    MessageBoxes().ShowException(this, QString::fromUtf8(e.what()));
+    MessageBoxes().ShowException(this, QString::fromStdString(TranslateMessage(e.what())));
     asked = true;
     closing = MessageBoxes().Confirm(this, tr("Закрыть Tamrix без сохранения?"));
   };
