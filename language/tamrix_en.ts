@@ -235,6 +235,13 @@
     </message>
 </context>
 <context>
+    <name>LanguageName</name>
+    <message>
+        <source>Русский</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>61149</source>

@@ -25,6 +25,9 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
                                 }},
               frmEdit, &frmMain),
       aboutBox(&frmMain) {
+  // A stored code the program has no texts for is Russian from now on, and
+  // is written back as such.
+  frmMain.Language = Language.Code();
   // Every window of the program, the message boxes and standard dialogs
   // included, shows the program icon in the taskbar and the window switcher.
   QApplication::setWindowIcon(ProgramIcon());

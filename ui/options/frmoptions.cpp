@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
+#include "language/availablelanguages.h"
 #include "platform/helpviewer.h"
 #include "platform/hotkey.h"
 #include "platform/messageboxes.h"
@@ -106,8 +109,7 @@ void TfrmOptions::CreateControls() {
   cbLanguage = Make<QComboBox>(GroupBox1, "cbLanguage");
   // Each language in its own name, so that it is found whatever the
   // interface's language; the item data is the settings' code.
-  cbLanguage->addItem(QStringLiteral("Русский"), QStringLiteral("ru"));
-  cbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+  for (const TLanguageChoice& choice : AvailableLanguages()) cbLanguage->addItem(choice.name, choice.code);
 
   btnFont = Make<QPushButton>(GroupBox1, "btnFont");
   edFont = Make<QLineEdit>(GroupBox1, "edFont");
@@ -232,7 +234,8 @@ void TfrmOptions::Fill(const TOptionsValues& values) {
   m_fsModifiers = values.fsModifiers;
   m_VK_Code = values.VK_Code;
   edKeyKeyDown(values.VK_Code, Qt::NoModifier);
-  cbLanguage->setCurrentIndex(cbLanguage->findData(QString::fromStdString(values.Language == "en" ? "en" : "ru")));
+  // A language the program has no catalogue for is shown as Russian.
+  cbLanguage->setCurrentIndex(std::max(0, cbLanguage->findData(QString::fromStdString(values.Language))));
 }
 
 int TfrmOptions::SeparatorIndex() const { return m_separatorGroup->checkedId(); }

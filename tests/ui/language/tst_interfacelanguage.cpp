@@ -135,6 +135,24 @@ class TestInterfaceLanguage : public QObject {
       for (const auto& row : rows) QCOMPARE(row.shown(), step.inForce == "en" ? row.english : row.russian);
     }
   }
+
+  // The dialog offers each built-in catalogue under its own name; a stored
+  // code without one is shown, used and written back as Russian.
+  void aCodeWithoutTextsIsRussian() {
+    QTemporaryDir dir;
+    QFile ini(dir.filePath(QStringLiteral("Tamrix.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Main]\r\nLanguage=de\r\n");
+    ini.close();
+    TFakeHotKeyService hotKey;
+    TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+    QCOMPARE(windows.Language.Code(), std::string("ru"));
+    QCOMPARE(windows.frmMain.Language, std::string("ru"));
+    QComboBox* list = windows.frmOptions.cbLanguage;
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0) + QLatin1Char('|') + list->itemText(1), QStringLiteral("Русский|English"));
+    QCOMPARE(list->itemData(1).toString(), QStringLiteral("en"));
+  }
 };
 
 QTEST_MAIN(TestInterfaceLanguage)
