@@ -6,9 +6,11 @@
 
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "resources/stringtable.h"
+#include "storage/storageerror.h"
 
 namespace {
 
@@ -21,6 +23,14 @@ constexpr const char* kMessageIds[] = {
     QT_TRANSLATE_NOOP("Message", "61157"), QT_TRANSLATE_NOOP("Message", "61158"),
     QT_TRANSLATE_NOOP("Message", "65505"), QT_TRANSLATE_NOOP("Message", "65506"),
     QT_TRANSLATE_NOOP("Message", "65507"), QT_TRANSLATE_NOOP("Message", "65521"),
+};
+
+// The storage layer's messages have no number of the string table: they go
+// by ids of their own.
+constexpr std::pair<const char*, const char*> kStorageMessages[] = {
+    {QT_TRANSLATE_NOOP("Message", "UnableToWrite"), kUnableToWrite},
+    {QT_TRANSLATE_NOOP("Message", "CannotCreateFile"), kCannotCreateFile},
+    {QT_TRANSLATE_NOOP("Message", "StreamReadError"), kStreamReadError},
 };
 
 using TLookUp = std::function<QString(const char* id)>;
@@ -41,17 +51,24 @@ bool MatchesPattern(std::string_view text, std::string_view pattern, std::string
   return true;
 }
 
+// The text in translation when it is the message of pattern; nothing when not.
+std::optional<std::string> TranslateAs(const std::string& text, const char* id, std::string_view pattern,
+                                       const TLookUp& lookUp) {
+  std::string arg;
+  if (!MatchesPattern(text, pattern, arg)) return std::nullopt;
+  const QString translated = lookUp(id);
+  if (translated.isEmpty() || translated == QLatin1String(id)) return text;
+  std::string result = translated.toStdString();
+  if (const std::size_t at = result.find("%s"); at != std::string::npos) result.replace(at, 2, arg);
+  return result;
+}
+
 std::string Translate(const std::string& text, const TLookUp& lookUp) {
   if (text.empty()) return text;
-  for (const char* id : kMessageIds) {
-    std::string arg;
-    if (!MatchesPattern(text, LoadStr(std::atoi(id)), arg)) continue;
-    const QString translated = lookUp(id);
-    if (translated.isEmpty() || translated == QLatin1String(id)) return text;
-    std::string result = translated.toStdString();
-    if (const std::size_t at = result.find("%s"); at != std::string::npos) result.replace(at, 2, arg);
-    return result;
-  }
+  for (const char* id : kMessageIds)
+    if (auto result = TranslateAs(text, id, LoadStr(std::atoi(id)), lookUp)) return *result;
+  for (const auto& [id, pattern] : kStorageMessages)
+    if (auto result = TranslateAs(text, id, pattern, lookUp)) return *result;
   return text;
 }
 

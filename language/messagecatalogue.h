@@ -8,9 +8,10 @@
 
 class QTranslator;
 
-// The text in the language of catalogue: a message of the string table gets
-// the translation of its id (context "Message"); any other text, or a
-// message with no translation, stays as it is.
+// The text in the language of catalogue: a message of the string table, or
+// of the storage layer, gets the translation of its id (context "Message",
+// its "%s" filled as in the text); any other text, or a message with no
+// translation, stays as it is.
 std::string TranslateMessage(const std::string& text, const QTranslator& catalogue);
 
 // The same through the catalogues installed in the running application.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/helpdocument.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 // The pages live in the resource library; naming its initialiser here links
@@ -13,5 +15,12 @@ QUrl HelpTopicUrl(const QString& helpFile, int topic) {
   }
   InitHelpResources();
   if (topic < 1 || topic > kHelpTopicCount) topic = 1;
+  // Each language's catalogue names the folder of its pages; the Russian
+  // pages, the source texts' language, are in the top folder and serve any
+  // page a language does not have.
+  const QString folder = QCoreApplication::translate("HelpDocument", "help");
+  const QString page = QStringLiteral("%1/topic%2.html").arg(folder).arg(topic);
+  if (folder != QLatin1String("help") && QFile::exists(QLatin1Char(':') + page))
+    return QUrl(QStringLiteral("qrc:/") + page);
   return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(topic));
 }

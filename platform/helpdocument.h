@@ -10,5 +10,6 @@ inline constexpr int kHelpTopicCount = 5;
 // The page of topic (1 main window, 2 catalogue, 3 settings, 4 constant
 // editor, 5 function editor) of helpFile, compared by its file name without
 // regard to case or folder. A topic outside 1..5 gives the first page; a file
-// that is not the program's gives an empty URL.
+// that is not the program's gives an empty URL. The page is in the
+// interface's language where it has one, otherwise the Russian page.
 QUrl HelpTopicUrl(const QString& helpFile, int topic);

@@ -2,6 +2,8 @@
 #include "platform/helpwindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QTextBrowser>
 
 #include "platform/helpdocument.h"
@@ -14,10 +16,27 @@ THelpWindowViewer::~THelpWindowViewer() {
 
 QTextBrowser* THelpWindowViewer::Browser() const { return m_browser; }
 
+void THelpWindowViewer::SetTitle() {
+  if (m_browser) m_browser->setWindowTitle(QCoreApplication::translate("THelpWindowViewer", "Справка Tamrix"));
+}
+
+bool THelpWindowViewer::TLanguageWatch::eventFilter(QObject* watched, QEvent* event) {
+  // The window shows the topic again in the new language, where it stands.
+  if (event->type() == QEvent::LanguageChange && m_owner.m_browser && watched == m_owner.m_browser) {
+    // The page shown may be one the user went to by a link.
+    const QString name = m_owner.m_browser->source().fileName();
+    const int shown = name.startsWith(QLatin1String("topic")) ? name.mid(5, name.size() - 10).toInt() : 0;
+    const QUrl page = HelpTopicUrl(m_owner.m_helpFile, shown ? shown : m_owner.m_topic);
+    if (!page.isEmpty() && page != m_owner.m_browser->source()) m_owner.m_browser->setSource(page);
+    m_owner.SetTitle();
+  }
+  return false;
+}
+
 void THelpWindowViewer::ShowTopic(const QString& helpFile, int topic) {
   if (!m_browser) {
     m_browser = new QTextBrowser;
-    m_browser->setWindowTitle(QStringLiteral("Справка Tamrix"));
+    m_browser->installEventFilter(&m_languageWatch);
     m_browser->setOpenExternalLinks(true);
     m_browser->resize(520, 560);
     // A window without owner outlives nothing: it goes with the program.
@@ -40,11 +59,15 @@ void THelpWindowViewer::ShowTopic(const QString& helpFile, int topic) {
   const QUrl page = HelpTopicUrl(helpFile, topic);
   if (page.isEmpty()) {
     m_browser->clearHistory();
-    m_browser->setHtml(QStringLiteral("<p>Не удаётся открыть файл справки «%1».</p>")
-                           .arg(helpFile.toHtmlEscaped()));
+    m_browser->setHtml(
+        QCoreApplication::translate("THelpWindowViewer", "<p>Не удаётся открыть файл справки «%1».</p>")
+            .arg(helpFile.toHtmlEscaped()));
   } else {
     m_browser->setSource(page);
   }
+  m_helpFile = helpFile;
+  m_topic = topic;
+  SetTitle();
   m_browser->show();
   m_browser->raise();
   m_browser->activateWindow();

@@ -35,18 +35,18 @@ QMessageBox::ButtonRole Run(QMessageBox& box) {
 
 bool TQtMessageBoxes::Confirm(QWidget* owner, const QString& text, TQuestionIcon icon) {
   QMessageBox box(icon == TQuestionIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
-                  QStringLiteral("Подтвердите"), text,
+                  QCoreApplication::translate("TQtMessageBoxes", "Подтвердите"), text,
                   QMessageBox::NoButton, BoxOwner(owner));
-  QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-  box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(QCoreApplication::translate("TQtMessageBoxes", "Да"), QMessageBox::YesRole);
+  box.addButton(QCoreApplication::translate("TQtMessageBoxes", "Нет"), QMessageBox::NoRole);
   box.setDefaultButton(yes);
   // Closing the box by its frame or Esc is a No, never a silent Yes.
   return Run(box) == QMessageBox::YesRole;
 }
 
 void TQtMessageBoxes::Error(QWidget* owner, const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Ошибка"), text, QMessageBox::Ok,
-                  BoxOwner(owner));
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("TQtMessageBoxes", "Ошибка"), text,
+                  QMessageBox::Ok, BoxOwner(owner));
   Run(box);
 }
 

@@ -138,7 +138,7 @@ template <class Record>
 void Load(const std::string& path, TListPage<Record>& page, TZQTextList& lines, TListLoadMode mode) {
   const TFileBytes file = ReadFileBytes(path);
   if (file.Status == TReadStatus::Missing || file.Status == TReadStatus::CannotOpen) return;
-  if (file.Status == TReadStatus::Failed) throw EStorageError("Stream read error: " + path);
+  if (file.Status == TReadStatus::Failed) throw EStorageError(StorageMessage(kStreamReadError, path));
   if (IsLegacyStream(file.Bytes)) {
     const TLegacyStream stream = ReadLegacyStream(file.Bytes, TTraits<Record>::kFieldCount);
     TakeLegacyRows(stream, page, lines);

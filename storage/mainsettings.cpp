@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/mainsettings.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::string_view kMain = "Main";
@@ -29,7 +31,11 @@ void ParseFontStyle(std::string_view text, bool& bold, bool& italic) {
   italic = !(text.size() >= 2 && text[1] == '0');
 }
 
-std::string InterfaceLanguageOf(std::string_view value) { return value == "en" ? "en" : "ru"; }
+std::string InterfaceLanguageOf(std::string_view value) {
+  const bool isCode = (value.size() == 2 || value.size() == 3) &&
+                      std::all_of(value.begin(), value.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+  return isCode ? std::string(value) : "ru";
+}
 
 TMainSettings ReadMainSettings(const TProfileDocument& f) {
   TMainSettings s;

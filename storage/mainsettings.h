@@ -50,9 +50,11 @@ TMainSettings ReadMainSettings(const TProfileFile& file);
 void WriteMainSettings(TProfileDocument& file, const TMainSettings& s);
 void WriteMainSettings(TProfileFile& file, const TMainSettings& s);
 
-// The language code of a settings value: "en" for "en", otherwise the
-// default "ru" (also for an empty or unknown value), so that a file from a
-// newer version never leaves the program without texts.
+// The language code of a settings value: a code of two or three small
+// Latin letters as it stands, otherwise the default "ru" (also for an empty
+// value). Which codes the program has texts for is the interface's business:
+// it shows any other in Russian, so a file from a newer version never leaves
+// the program without texts.
 std::string InterfaceLanguageOf(std::string_view value);
 
 // The style value: bold flag, then italic flag, "0" or "1" each.

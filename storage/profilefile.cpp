@@ -3,7 +3,7 @@
 
 #include "storage/filebytes.h"
 
-std::string UnableToWriteMessage(const std::string& path) { return "Unable to write to " + path; }
+std::string UnableToWriteMessage(const std::string& path) { return StorageMessage(kUnableToWrite, path); }
 
 TProfileDocument TProfileFile::Load() const {
   const TFileBytes file = ReadFileBytes(m_path);

@@ -9,3 +9,14 @@ class EStorageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// The messages' patterns, "%s" standing for the file's path. A window that
+// shows a message finds its translation by its pattern.
+inline constexpr const char* kUnableToWrite = "Unable to write to %s";
+inline constexpr const char* kCannotCreateFile = "Cannot create file %s";
+inline constexpr const char* kStreamReadError = "Stream read error: %s";
+
+// The message of pattern for the file at path.
+inline std::string StorageMessage(std::string pattern, const std::string& path) {
+  return pattern.replace(pattern.find("%s"), 2, path);
+}

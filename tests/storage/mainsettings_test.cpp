@@ -85,8 +85,9 @@ TEST(MainSettings, ReadingRules) {
       {"[Main]\r\nfsModifiers=6\r\n", [](auto& s) { return s.fsModifiers == 6; }, "modifiers"},
       {"[Main]\r\nLanguage=en\r\n", [](auto& s) { return s.Language == "en"; }, "language en"},
       {"[Main]\r\nLanguage=\r\n", [](auto& s) { return s.Language == "ru"; }, "language empty -> ru"},
-      {"[Main]\r\nLanguage=de\r\n", [](auto& s) { return s.Language == "ru"; }, "language unknown -> ru"},
+      {"[Main]\r\nLanguage=de\r\n", [](auto& s) { return s.Language == "de"; }, "a code is kept for the windows"},
       {"[Main]\r\nLanguage=EN\r\n", [](auto& s) { return s.Language == "ru"; }, "language is exact"},
+      {"[Main]\r\nLanguage=../en\r\n", [](auto& s) { return s.Language == "ru"; }, "not a code -> ru"},
       {"[Main]\r\n", [](auto& s) { return s.Language == "ru"; }, "language missing -> ru"},
   };
   TTempFolder dir;

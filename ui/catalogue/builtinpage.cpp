@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "engine/functable.h"
+#include "ui/catalogue/builtintexts.h"
 #include "ui/catalogue/cataloguetree.h"
 #include "ui/catalogue/othercategory.h"
 
@@ -23,11 +24,24 @@ QStringList BuiltinCategories() {
 void FillBuiltinTree(TCatalogueTree& tree) {
   for (const QString& category : BuiltinCategories()) {
     QTreeWidgetItem* row = tree.AddCategory(category);
-    for (const TFunc& f : FuncTable) {
+    for (int i = 0; i < kFuncCount; ++i) {
+      const TFunc& f = FuncTable[static_cast<size_t>(i)];
       if (CategoryOf(f) != category) continue;
       auto* entry = new QTreeWidgetItem(row);
       entry->setText(0, QString::fromUtf8(f.Name) + "(" + QString::fromUtf8(f.Args) + ")");
-      entry->setText(1, QString::fromUtf8(f.Description));
+      entry->setData(1, Qt::UserRole, i);  // the description's function
+    }
+  }
+  RetranslateBuiltinTree(tree);
+}
+
+void RetranslateBuiltinTree(TCatalogueTree& tree) {
+  for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+    QTreeWidgetItem* row = tree.topLevelItem(i);
+    row->setText(0, BuiltinCategoryName(TCatalogueTree::CategoryKey(row)));
+    for (int j = 0; j < row->childCount(); ++j) {
+      QTreeWidgetItem* entry = row->child(j);
+      entry->setText(1, BuiltinDescription(FuncTable[entry->data(1, Qt::UserRole).toUInt()]));
     }
   }
 }

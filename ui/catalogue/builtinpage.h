@@ -7,6 +7,9 @@
 
 class TCatalogueTree;
 
-// The category names in the order the page shows them.
+// The category names in the order the page shows them, as the table names
+// them (the keys of their rows).
 QStringList BuiltinCategories();
 void FillBuiltinTree(TCatalogueTree& tree);
+// Shows the category names and descriptions in the interface's language.
+void RetranslateBuiltinTree(TCatalogueTree& tree);

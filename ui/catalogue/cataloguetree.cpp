@@ -76,6 +76,10 @@ void TCatalogueTree::changeEvent(QEvent* event) {
   QTreeWidget::changeEvent(event);
   if (event->type() != QEvent::FontChange) return;
   FitToFont();
+  FitTextsAgain();
+}
+
+void TCatalogueTree::FitTextsAgain() {
   m_textFitPending = true;
   FitPendingColumns();
 }
@@ -128,6 +132,7 @@ QColor TCatalogueTree::Shade(double share) const {
 QTreeWidgetItem* TCatalogueTree::AddCategory(const QString& name) {
   auto* item = new QTreeWidgetItem(this);
   item->setText(0, name);
+  item->setData(0, Qt::UserRole, name);
   QFont bold = font();
   bold.setBold(true);
   for (int c = 0; c < columnCount(); ++c) {
@@ -141,9 +146,11 @@ QTreeWidgetItem* TCatalogueTree::AddCategory(const QString& name) {
 
 QTreeWidgetItem* TCatalogueTree::FindCategory(const QString& name) const {
   for (int i = 0; i < topLevelItemCount(); ++i)
-    if (topLevelItem(i)->text(0) == name) return topLevelItem(i);
+    if (CategoryKey(topLevelItem(i)) == name) return topLevelItem(i);
   return nullptr;
 }
+
+QString TCatalogueTree::CategoryKey(const QTreeWidgetItem* item) { return item->data(0, Qt::UserRole).toString(); }
 
 std::vector<int> TCatalogueTree::LeadingWidths() const {
   std::vector<int> widths;
@@ -170,14 +177,14 @@ void TCatalogueTree::FitColumns() {
 void TCatalogueTree::ReadExpanded(const TProfileDocument& settings, const char* section) {
   for (int i = 0; i < topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = topLevelItem(i);
-    item->setExpanded(settings.ReadBool(section, item->text(0).toStdString(), true));
+    item->setExpanded(settings.ReadBool(section, CategoryKey(item).toStdString(), true));
   }
 }
 
 void TCatalogueTree::WriteExpanded(TProfileDocument& settings, const char* section) const {
   for (int i = 0; i < topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = topLevelItem(i);
-    settings.WriteBool(section, item->text(0).toStdString(), item->isExpanded());
+    settings.WriteBool(section, CategoryKey(item).toStdString(), item->isExpanded());
   }
 }
 

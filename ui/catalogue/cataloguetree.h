@@ -17,10 +17,12 @@ class TCatalogueTree : public QTreeWidget {
   // headers: the column captions; the last column has no width of its own.
   TCatalogueTree(const QString& objectName, const QStringList& headers, QWidget* parent = nullptr);
 
-  // Appends a category row at the end of the tree.
+  // Appends a category row at the end of the tree. name is also its key:
+  // the row keeps it when its shown text is translated.
   QTreeWidgetItem* AddCategory(const QString& name);
-  // The first category row named exactly name (letter case counts), or null.
+  // The first category row whose key is exactly name (letter case counts), or null.
   QTreeWidgetItem* FindCategory(const QString& name) const;
+  static QString CategoryKey(const QTreeWidgetItem* item);
   static bool IsCategoryRow(const QTreeWidgetItem* item) { return item && !item->parent(); }
 
   // Widths of all columns but the last.
@@ -31,12 +33,14 @@ class TCatalogueTree : public QTreeWidget {
   // longest name it holds, as far as the tree's width allows; done once the
   // tree is shown at its size, and again after a change of font.
   void FitLeadingColumnsToTexts();
+  // The same once shown, for new texts (another language).
+  void FitTextsAgain();
 
   // The whole text of a cell that its column cuts, empty for one that fits.
   QString CutCellText(const QModelIndex& index) const;
 
-  // Expanded state of each category row, one key per category name in
-  // section; a category with no key is expanded.
+  // Expanded state of each category row, one settings key per category key
+  // in section (the same in every language); a category with no key is expanded.
   void ReadExpanded(const TProfileDocument& settings, const char* section);
   void WriteExpanded(TProfileDocument& settings, const char* section) const;
 

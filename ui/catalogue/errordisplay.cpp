@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "language/messagecatalogue.h"
 #include "platform/messageboxes.h"
 
 std::string GeneralErrorText(std::string text) {
@@ -13,5 +14,7 @@ std::string GeneralErrorText(std::string text) {
 }
 
 void ShowGeneralError(QWidget* owner, const std::string& text) {
-  MessageBoxes().ShowException(owner, QString::fromStdString(GeneralErrorText(text)));
+  // The engine's and storage's messages come in the core's own words; the
+  // full stop goes after the translation.
+  MessageBoxes().ShowException(owner, QString::fromStdString(GeneralErrorText(TranslateMessage(text))));
 }

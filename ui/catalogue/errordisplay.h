@@ -10,5 +10,6 @@ class QWidget;
 // ends in anything sorting after "." (a letter, a digit, a quote...).
 std::string GeneralErrorText(std::string text);
 
-// Shows text through MessageBoxes().ShowException, owned by owner.
+// Shows text, in the interface's language when it is a message of the
+// engine or of storage, through MessageBoxes().ShowException, owned by owner.
 void ShowGeneralError(QWidget* owner, const std::string& text);

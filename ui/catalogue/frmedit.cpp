@@ -13,6 +13,7 @@
 
 #include "engine/zqparser.h"
 #include "engine/zqtextlist.h"
+#include "language/messagecatalogue.h"
 #include "platform/helpviewer.h"
 #include "platform/messageboxes.h"
 #include "storage/profilefile.h"
@@ -26,10 +27,10 @@ namespace {
 constexpr const char* kSection = "Edit";
 constexpr int kDesignWidth = 256;
 
-constexpr const char* kNoName = "Не введено имя переменной или функции";
-constexpr const char* kBadName = "Неверное имя переменной или функции";
-constexpr const char* kNameInUse = "Переменная или функция с таким именем уже существует";
-constexpr const char* kNoValue = "Не задано значение переменной";
+constexpr const char* kNoName = QT_TRANSLATE_NOOP("TfrmEdit", "Не введено имя переменной или функции");
+constexpr const char* kBadName = QT_TRANSLATE_NOOP("TfrmEdit", "Неверное имя переменной или функции");
+constexpr const char* kNameInUse = QT_TRANSLATE_NOOP("TfrmEdit", "Переменная или функция с таким именем уже существует");
+constexpr const char* kNoValue = QT_TRANSLATE_NOOP("TfrmEdit", "Не задано значение переменной");
 
 template <class T>
 T* Place(T* widget, int left, int top, int width, int height) {
@@ -37,11 +38,15 @@ T* Place(T* widget, int left, int top, int width, int height) {
   return widget;
 }
 
-// A label is as wide as its text.
 QLabel* PlaceLabel(QLabel* label, int left, int top) {
   label->move(left, top);
-  label->adjustSize();
   return label;
+}
+
+// A label is as wide as its text.
+void SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->adjustSize();
 }
 }  // namespace
 
@@ -54,18 +59,19 @@ TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
   // distances to the edges from there.
   resize(kDesignWidth, kFixedHeight);
 
-  Label4 = PlaceLabel(new QLabel("Категория", this), 8, 4);
+  // The texts are set by Retranslate.
+  Label4 = PlaceLabel(new QLabel(this), 8, 4);
   cbCategory = Place(new QComboBox(this), 8, 20, 233, 21);
   cbCategory->setEditable(true);
   cbCategory->setInsertPolicy(QComboBox::NoInsert);
-  Label1 = PlaceLabel(new QLabel("Имя", this), 8, 48);
+  Label1 = PlaceLabel(new QLabel(this), 8, 48);
   edName = Place(new QLineEdit(this), 8, 64, 81, 21);
-  Label2 = PlaceLabel(new QLabel("Значение", this), 96, 48);
+  Label2 = PlaceLabel(new QLabel(this), 96, 48);
   edValue = Place(new QLineEdit(this), 96, 64, 145, 21);
-  Label3 = PlaceLabel(new QLabel("Описание", this), 8, 92);
+  Label3 = PlaceLabel(new QLabel(this), 8, 92);
   edDescription = Place(new QLineEdit(this), 8, 108, 233, 21);
-  btnOk = Place(new QPushButton("Ok", this), 80, 138, 81, 23);
-  btnCancel = Place(new QPushButton("Отмена", this), 168, 138, 73, 23);
+  btnOk = Place(new QPushButton(this), 80, 138, 81, 23);
+  btnCancel = Place(new QPushButton(this), 168, 138, 73, 23);
 
   const auto name = [](QWidget* w, const char* n) { w->setObjectName(n); };
   name(Label4, "Label4"); name(cbCategory, "cbCategory"); name(Label1, "Label1");
@@ -92,7 +98,25 @@ TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
 
   edName->installEventFilter(this);
   edValue->installEventFilter(this);
+  Retranslate();
   FormCreate();
+}
+
+void TfrmEdit::Retranslate() {
+  SetLabelText(Label4, tr("Категория"));
+  SetLabelText(Label1, tr("Имя"));
+  SetValueLabel();
+  SetLabelText(Label3, tr("Описание"));
+  btnOk->setText(tr("Ok"));
+  btnCancel->setText(tr("Отмена"));
+  // The caption names the entry at hand; the catalogue sets it for each use.
+}
+
+void TfrmEdit::SetValueLabel() { SetLabelText(Label2, ConstMode ? tr("Значение") : tr("Выражение")); }
+
+void TfrmEdit::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) Retranslate();
 }
 
 void TfrmEdit::FormCreate() {
@@ -156,7 +180,7 @@ bool TfrmEdit::FormCloseQuery() {
   const bool computed = m_parser.EvaluateToText(edValue->text().toStdString(), text);
   m_parser.ErrorOn = errorOn;
   if (!computed) {
-    MessageBoxes().Error(this, QString::fromStdString(text));
+    MessageBoxes().Error(this, QString::fromStdString(TranslateMessage(text)));
     return false;
   }
   ComputedValue = text;
@@ -165,12 +189,12 @@ bool TfrmEdit::FormCloseQuery() {
 
 void TfrmEdit::CheckConstant() {
   const std::string name = edName->text().toStdString();
-  if (name.empty()) throw EZQEditError(kNoName);
-  if (!TZQParser::IsValidName(name)) throw EZQEditError(kBadName);
+  if (name.empty()) throw EZQEditError(tr(kNoName).toStdString());
+  if (!TZQParser::IsValidName(name)) throw EZQEditError(tr(kBadName).toStdString());
   // A changed constant may keep its own name, in any letter case.
   if (!m_parser.IsNameFree(name) && (OldName.empty() || !SameTextAscii(OldName, name)))
-    throw EZQEditError(kNameInUse);
-  if (edValue->text().isEmpty()) throw EZQEditError(kNoValue);
+    throw EZQEditError(tr(kNameInUse).toStdString());
+  if (edValue->text().isEmpty()) throw EZQEditError(tr(kNoValue).toStdString());
 }
 
 bool TfrmEdit::edNameKeyPress(char32_t c) { return AcceptNameChar(c, ConstMode, edName->text().isEmpty()); }

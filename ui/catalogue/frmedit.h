@@ -36,6 +36,12 @@ class TfrmEdit : public QDialog {
   QPushButton* btnOk = nullptr;
   QPushButton* btnCancel = nullptr;
 
+  // (Re)sets the labels and buttons in the interface's language: at creation
+  // and whenever the language changes.
+  void Retranslate();
+  // Label2 after the mode: "Значение" for a constant, "Выражение" for a function.
+  void SetValueLabel();
+
   // Shows the dialog modally; QDialog::Accepted or QDialog::Rejected.
   int ShowModal() { return exec(); }
 
@@ -44,6 +50,7 @@ class TfrmEdit : public QDialog {
   static constexpr int kMinWidth = 256;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void done(int result) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

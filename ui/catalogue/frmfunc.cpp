@@ -2,6 +2,7 @@
 #include "ui/catalogue/frmfunc.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -40,10 +41,9 @@ constexpr int kDesignHeight = 305;
 constexpr int kButton = 24;
 constexpr int kHelpTopic = 2;
 
-QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, const QIcon& icon, int left) {
+QToolButton* MakeButton(QWidget* parent, const char* name, const QIcon& icon, int left) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
-  button->setToolTip(hint);
   button->setIcon(icon);
   button->setIconSize(QSize(16, 16));
   button->setAutoRaise(true);
@@ -59,37 +59,62 @@ TfrmFunc::~TfrmFunc() = default;
 TfrmFunc::TfrmFunc(const TCatalogueContext& context, TfrmEdit& editor, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context), m_editor(editor) {
   setObjectName("frmFunc");
-  setWindowTitle("Функции и константы");
   setAttribute(Qt::WA_QuitOnClose, false);
   BuildControls();
   FormCreate();
+  Retranslate();
+}
+
+void TfrmFunc::Retranslate() {
+  setWindowTitle(tr("Функции и константы"));
+  btnAdd->setToolTip(tr("Добавить"));
+  btnChange->setToolTip(tr("Изменить"));
+  btnDel->setToolTip(tr("Удалить"));
+  btnHelp->setToolTip(tr("Справка"));
+  btnClose->setToolTip(tr("Закрыть"));
+  PageControl->setTabText(pgFunc, tr("Функции"));
+  PageControl->setTabText(pgVar, tr("Константы"));
+  PageControl->setTabText(pgUserFunc, tr("Пользовательские функции"));
+  for (int i = 0; i < PageControl->count(); ++i) PageControl->setTabToolTip(i, PageControl->tabText(i));
+  vtFunc->setHeaderLabels({tr("Функция"), tr("Описание")});
+  vtVar->setHeaderLabels({tr("Константа"), tr("Значение"), tr("Описание")});
+  vtUserFunc->setHeaderLabels({tr("Функция"), tr("Выражение"), tr("Описание")});
+  // The user pages hold the user's own texts, which stay as written.
+  RetranslateBuiltinTree(*vtFunc);
+}
+
+void TfrmFunc::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange) return;
+  Retranslate();
+  for (TCatalogueTree* tree : {vtFunc, vtVar, vtUserFunc}) tree->FitTextsAgain();
 }
 
 void TfrmFunc::BuildControls() {
   resize(kDesignWidth, kDesignHeight);
   setMinimumSize(kMinWidth, kMinHeight);
 
-  btnAdd = MakeButton(this, "btnAdd", "Добавить", AddGlyph(), kBorder);
-  btnChange = MakeButton(this, "btnChange", "Изменить", ChangeGlyph(), kBorder + kButton);
-  btnDel = MakeButton(this, "btnDel", "Удалить", DeleteGlyph(), kBorder + 2 * kButton);
-  btnHelp = MakeButton(this, "btnHelp", "Справка", Glyph("HELP"), kDesignWidth - kBorder - 2 * kButton);
-  btnClose = MakeButton(this, "btnClose", "Закрыть", Glyph("CLOSE"), kDesignWidth - kBorder - kButton);
+  // The texts of the buttons, tabs and headers are set by Retranslate.
+  btnAdd = MakeButton(this, "btnAdd", AddGlyph(), kBorder);
+  btnChange = MakeButton(this, "btnChange", ChangeGlyph(), kBorder + kButton);
+  btnDel = MakeButton(this, "btnDel", DeleteGlyph(), kBorder + 2 * kButton);
+  btnHelp = MakeButton(this, "btnHelp", Glyph("HELP"), kDesignWidth - kBorder - 2 * kButton);
+  btnClose = MakeButton(this, "btnClose", Glyph("CLOSE"), kDesignWidth - kBorder - kButton);
 
   PageControl = new QTabWidget(this);
   PageControl->setObjectName("PageControl");
   PageControl->setTabPosition(QTabWidget::South);
   PageControl->setGeometry(kBorder, kBorder + kButton + 2, kDesignWidth - 2 * kBorder,
                            kDesignHeight - 2 * kBorder - kButton - 2);
-  vtFunc = new TCatalogueTree("vtFunc", {"Функция", "Описание"});
-  vtVar = new TCatalogueTree("vtVar", {"Константа", "Значение", "Описание"});
-  vtUserFunc = new TCatalogueTree("vtUserFunc", {"Функция", "Выражение", "Описание"});
-  PageControl->addTab(vtFunc, "Функции");
-  PageControl->addTab(vtVar, "Константы");
-  PageControl->addTab(vtUserFunc, "Пользовательские функции");
+  vtFunc = new TCatalogueTree("vtFunc", QStringList(2));
+  vtVar = new TCatalogueTree("vtVar", QStringList(3));
+  vtUserFunc = new TCatalogueTree("vtUserFunc", QStringList(3));
+  PageControl->addTab(vtFunc, QString());
+  PageControl->addTab(vtVar, QString());
+  PageControl->addTab(vtUserFunc, QString());
   // At the window's smallest width the captions shrink, cut in the middle,
   // so that all three tabs stay in view; each tab's hint has the whole caption.
   PageControl->setElideMode(Qt::ElideMiddle);
-  for (int i = 0; i < PageControl->count(); ++i) PageControl->setTabToolTip(i, PageControl->tabText(i));
 
   m_anchors = new TAnchors(this);
   m_anchors->Add(btnHelp, TAnchors::akTop | TAnchors::akRight);

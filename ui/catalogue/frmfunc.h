@@ -38,6 +38,10 @@ class TfrmFunc : public QWidget {
   TCatalogueTree* vtVar = nullptr;
   TCatalogueTree* vtUserFunc = nullptr;
 
+  // (Re)sets every text of the window in the interface's language: at
+  // creation and whenever the language changes.
+  void Retranslate();
+
   // Shows the window (btnFunc, F5 of the main window) and brings it forward.
   void ShowCatalogue();
 
@@ -54,6 +58,7 @@ class TfrmFunc : public QWidget {
   static constexpr int kMinHeight = 200;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -11,19 +11,21 @@
 #include "ui/catalogue/cataloguetree.h"
 #include "ui/catalogue/errordisplay.h"
 #include "ui/catalogue/frmedit.h"
+#include "ui/catalogue/frmfunc.h"
 #include "ui/catalogue/othercategory.h"
 
 namespace {
-// What differs between the two pages.
+// What differs between the two pages. The captions are the editor's texts.
 struct TPageKind {
   bool ConstMode;
   const char* AddCaption;
   const char* ChangeCaption;
-  const char* ValueLabel;
   int HelpTopic;
 };
-constexpr TPageKind kConstKind{true, "Добавить константу", "Изменить константу", "Значение", 4};
-constexpr TPageKind kFuncKind{false, "Добавить функцию", "Изменить функцию", "Выражение", 5};
+constexpr TPageKind kConstKind{true, QT_TRANSLATE_NOOP("TfrmEdit", "Добавить константу"),
+                               QT_TRANSLATE_NOOP("TfrmEdit", "Изменить константу"), 4};
+constexpr TPageKind kFuncKind{false, QT_TRANSLATE_NOOP("TfrmEdit", "Добавить функцию"),
+                              QT_TRANSLATE_NOOP("TfrmEdit", "Изменить функцию"), 5};
 
 const TPageKind& KindOf(const TUserConstRecord*) { return kConstKind; }
 const TPageKind& KindOf(const TUserFuncRecord*) { return kFuncKind; }
@@ -85,10 +87,9 @@ template <class Record>
 void TUserPage<Record>::PrepareEditor(TfrmEdit& editor, bool adding) const {
   const TPageKind& kind = KindOf(static_cast<const Record*>(nullptr));
   editor.ConstMode = kind.ConstMode;
-  editor.setWindowTitle(adding ? kind.AddCaption : kind.ChangeCaption);
+  editor.setWindowTitle(TfrmEdit::tr(adding ? kind.AddCaption : kind.ChangeCaption));
   editor.HelpContext = kind.HelpTopic;
-  editor.Label2->setText(kind.ValueLabel);
-  editor.Label2->adjustSize();
+  editor.SetValueLabel();
   editor.OldName.clear();
   editor.ComputedValue.clear();
   editor.edName->clear();
@@ -156,7 +157,9 @@ template <class Record>
 void TUserPage<Record>::Delete(QWidget* owner) {
   QTreeWidgetItem* item = m_tree.currentItem();
   if (!item || item->childCount() > 0) return;
-  if (!MessageBoxes().Confirm(owner, "Действительно удалить " + item->text(0), TQuestionIcon::Question)) return;
+  if (!MessageBoxes().Confirm(owner, TfrmFunc::tr("Действительно удалить %1").arg(item->text(0)),
+                              TQuestionIcon::Question))
+    return;
   if (const auto* entry = dynamic_cast<const TEntryItem<Record>*>(item)) {
     const int line = m_lines.IndexOfName(ParserName(entry->Rec));
     if (line >= 0) m_lines.Delete(line);

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/formatbutton.h"
 
-#include "format/zqformat.h"
+#include <QEvent>
+
+#include "ui/main/formattexts.h"
 
 void TFormatButton::SetCode(int code) {
   Tag = code;
-  setText(QString::fromUtf8(FormatCaption(code)));
+  setText(FormatButtonText(code));
+}
+
+void TFormatButton::changeEvent(QEvent* event) {
+  QToolButton::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) setText(FormatButtonText(Tag));
 }

@@ -11,4 +11,8 @@ class TFormatButton : public QToolButton {
   int Tag = 1;
   // Sets the code and the caption that goes with it.
   void SetCode(int code);
+
+ protected:
+  // The caption follows the interface's language.
+  void changeEvent(QEvent* event) override;
 };

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "format/formatmenu.h"
+#include "ui/main/formattexts.h"
 #include "platform/hotkey.h"
 #include "ui/main/buttonhint.h"
 #include "ui/main/buttonrow.h"
@@ -36,12 +37,10 @@ T* Make(QWidget* parent, const char* name, QRect geometry) {
   return w;
 }
 
-QToolButton* MakeButton(QWidget* parent, const char* name, int left, int top, const QString& hint,
-                        const char* glyph = nullptr) {
+QToolButton* MakeButton(QWidget* parent, const char* name, int left, int top, const char* glyph = nullptr) {
   auto* b = Make<QToolButton>(parent, name, QRect(left, top, 24, 24));
   b->setAutoRaise(true);
   b->setFocusPolicy(Qt::NoFocus);
-  SetHint(b, hint);
   b->setIconSize(QSize(16, 16));
   if (glyph) b->setIcon(Glyph(glyph));
   return b;
@@ -66,6 +65,7 @@ TfrmMain::TfrmMain(TMainServices services, QWidget* parent)
   BuildFormatMenu();
   BuildSysMenu();
   BuildTray();
+  Retranslate();
   ConnectControls();
   FormCreate();
 }
@@ -91,18 +91,18 @@ void TfrmMain::BuildControls() {
   m_anchors->Add(Panel1, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
   m_anchors->Add(Panel2, TAnchors::akLeft | TAnchors::akRight | TAnchors::akBottom);
 
-  btnSys = MakeButton(Panel1, "btnSys", 2, 2, QStringLiteral("Системное меню"), "SYSMENU");
-  btnOnTop = MakeButton(Panel1, "btnOnTop", 34, 2, {}, "ONTOPOFF");
-  btnCopy = MakeButton(Panel1, "btnCopy", 66, 2, QStringLiteral("Копировать результат\nв буфер обмена"), "COPY");
-  btnPaste = MakeButton(Panel1, "btnPaste", 92, 2, QStringLiteral("Вставить в выражение"), "PASTE");
-  btnFunc = MakeButton(Panel1, "btnFunc", 124, 2, QStringLiteral("Функции и константы (F5)"), "FUNC");
-  btnOptions = MakeButton(Panel1, "btnOptions", 150, 2, QStringLiteral("Настройки (F7)"), "OPTIONS");
-  btnAngle = MakeButton(Panel1, "btnAngle", 176, 2, QStringLiteral("Градусы/Радианы"));
-  btnError = MakeButton(Panel1, "btnError", 202, 2, {}, "ERRORON");
-  btnRollUp = MakeButton(Panel1, "btnRollUp", 234, 2, {}, "DROPOUT");
-  btnHelp = MakeButton(Panel1, "btnHelp", 314, 2, QStringLiteral("Справка"), "HELP");
-  btnMinimize = MakeButton(Panel1, "btnMinimize", 340, 2, QStringLiteral("Свернуть"));
-  btnClose = MakeButton(Panel1, "btnClose", 366, 2, QStringLiteral("Закрыть"), "CLOSE");
+  btnSys = MakeButton(Panel1, "btnSys", 2, 2, "SYSMENU");
+  btnOnTop = MakeButton(Panel1, "btnOnTop", 34, 2, "ONTOPOFF");
+  btnCopy = MakeButton(Panel1, "btnCopy", 66, 2, "COPY");
+  btnPaste = MakeButton(Panel1, "btnPaste", 92, 2, "PASTE");
+  btnFunc = MakeButton(Panel1, "btnFunc", 124, 2, "FUNC");
+  btnOptions = MakeButton(Panel1, "btnOptions", 150, 2, "OPTIONS");
+  btnAngle = MakeButton(Panel1, "btnAngle", 176, 2);
+  btnError = MakeButton(Panel1, "btnError", 202, 2, "ERRORON");
+  btnRollUp = MakeButton(Panel1, "btnRollUp", 234, 2, "DROPOUT");
+  btnHelp = MakeButton(Panel1, "btnHelp", 314, 2, "HELP");
+  btnMinimize = MakeButton(Panel1, "btnMinimize", 340, 2);
+  btnClose = MakeButton(Panel1, "btnClose", 366, 2, "CLOSE");
   for (QToolButton* b : {btnHelp, btnMinimize, btnClose}) m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
   m_topRow = std::make_unique<TButtonRow>(std::vector<QWidget*>{btnSys, btnOnTop, btnCopy, btnPaste, btnFunc, btnOptions,
                                                                 btnAngle, btnError, btnRollUp},
@@ -115,7 +115,7 @@ void TfrmMain::BuildControls() {
   btnMinimize->setIcon(Glyph("MINIMIZE"));
 
   cbInput = Make<TzqComboBox>(Panel1, "cbInput", QRect(2, 32, 363, 24));
-  btnStore = MakeButton(Panel1, "btnStore", 366, 32, QStringLiteral("Запомнить выражение"), "STORE");
+  btnStore = MakeButton(Panel1, "btnStore", 366, 32, "STORE");
   edOutput = MakeOutput(Panel1, "edOutput", QRect(2, 64, 362, 24));
   btnNFormat = Make<TFormatButton>(Panel1, "btnNFormat", QRect(366, 64, 24, 24));
   edOutput2 = MakeOutput(Panel2, "edOutput2", QRect(2, 6, 362, 24));
@@ -125,16 +125,10 @@ void TfrmMain::BuildControls() {
   for (QWidget* w : {static_cast<QWidget*>(cbInput), static_cast<QWidget*>(edOutput),
                      static_cast<QWidget*>(edOutput2), static_cast<QWidget*>(edOutput3)})
     m_anchors->Add(w, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
-  cbInput->setAccessibleName(QCoreApplication::translate("TfrmMain", "Выражение"));
-  cbInput->lineEdit()->setAccessibleName(cbInput->accessibleName());  // where the keys go
-  edOutput->setAccessibleName(QCoreApplication::translate("TfrmMain", "Результат 1"));
-  edOutput2->setAccessibleName(QCoreApplication::translate("TfrmMain", "Результат 2"));
-  edOutput3->setAccessibleName(QCoreApplication::translate("TfrmMain", "Результат 3"));
   m_anchors->Add(btnStore, TAnchors::akTop | TAnchors::akRight);
   for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3}) {
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    SetHint(b, QStringLiteral("Формат результата"));
     m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
   }
   btnNFormat->SetCode(kDefaultOutputCode1);
@@ -153,20 +147,20 @@ void TfrmMain::BuildFormatMenu() {
   FormatMenu->setObjectName(QStringLiteral("FormatMenu"));
   auto* top = new QActionGroup(FormatMenu);
   auto* scales = new QActionGroup(FormatMenu);
-  QMenu* engineering = FormatMenu->addMenu(QString::fromUtf8(FormatMenuCaption(kEngineeringTopIndex)));
+  QMenu* engineering = FormatMenu->addMenu(QString());
   engineering->setObjectName(QStringLiteral("miEngineering"));
   engineering->menuAction()->setCheckable(true);
   engineering->menuAction()->setData(kEngineeringTopIndex);
   top->addAction(engineering->menuAction());
   for (int i = 0; i < kEngineeringScaleCount; ++i) {
-    QAction* a = engineering->addAction(QString::fromUtf8(EngineeringScaleCaption(i)));
+    QAction* a = engineering->addAction(QString());
     a->setCheckable(true);
     a->setData(i);
     scales->addAction(a);
     connect(a, &QAction::triggered, this, [this, a] { N1Click(a); });
   }
   for (int i = 1; i < kFormatMenuTopCount; ++i) {
-    QAction* a = FormatMenu->addAction(QString::fromUtf8(FormatMenuCaption(i)));
+    QAction* a = FormatMenu->addAction(QString());
     a->setCheckable(true);
     a->setData(i);
     top->addAction(a);
@@ -177,11 +171,8 @@ void TfrmMain::BuildFormatMenu() {
 void TfrmMain::BuildSysMenu() {
   SysMenu = new QMenu(this);
   SysMenu->setObjectName(QStringLiteral("SysMenu"));
-  const std::pair<const char*, int> items[] = {{"Восстановить", syscmd::Restore},
-                                               {"Переместить", syscmd::Move},
-                                               {"Свернуть", syscmd::Minimize},
-                                               {"Закрыть", syscmd::Close}};
-  for (const auto& [caption, command] : items) SysMenu->addAction(QString::fromUtf8(caption))->setData(command);
+  for (int command : {syscmd::Restore, syscmd::Move, syscmd::Minimize, syscmd::Close})
+    SysMenu->addAction(SysCommandText(command))->setData(command);
   connect(SysMenu, &QMenu::aboutToShow, this, [this] {
     for (QAction* a : SysMenu->actions())
       if (a->data().toInt() == syscmd::Restore) a->setEnabled(isMinimized() || isMaximized());
@@ -194,12 +185,59 @@ void TfrmMain::BuildSysMenu() {
 void TfrmMain::BuildTray() {
   TrayMenu = new QMenu(this);
   TrayMenu->setObjectName(QStringLiteral("TrayMenu"));
-  miOpen = TrayMenu->addAction(QStringLiteral("Активизировать"));
+  miOpen = TrayMenu->addAction(QString());
   miOpen->setObjectName(QStringLiteral("miOpen"));
-  miClose = TrayMenu->addAction(QStringLiteral("Закрыть"));
+  miClose = TrayMenu->addAction(QString());
   miClose->setObjectName(QStringLiteral("miClose"));
   TrayIcon = new QSystemTrayIcon(Glyph("MAINICON"), this);
   TrayIcon->setObjectName(QStringLiteral("TrayIcon"));
-  TrayIcon->setToolTip(QStringLiteral("Tamrix"));
   TrayIcon->setContextMenu(TrayMenu);
+}
+
+QString TfrmMain::SysCommandText(int command) {
+  switch (command) {
+    case syscmd::Restore: return tr("Восстановить");
+    case syscmd::Move: return tr("Переместить");
+    case syscmd::Minimize: return tr("Свернуть");
+    case syscmd::Close: return tr("Закрыть");
+    case syscmd::About: return tr("О программе...");
+    default: return {};
+  }
+}
+
+void TfrmMain::ShowToggleHints() {
+  SetToggleHint(btnOnTop, tr("Поверх всех окон"), !OnTop);
+  SetToggleHint(btnError, tr("Сообщения об ошибках"), !Parser.ErrorOn);
+  SetHint(btnRollUp, DropOut ? tr("Свернуть", "the lower panel") : tr("Развернуть", "the lower panel"));
+}
+
+void TfrmMain::Retranslate() {
+  SetHint(btnSys, tr("Системное меню"));
+  SetHint(btnCopy, tr("Копировать результат\nв буфер обмена"));
+  SetHint(btnPaste, tr("Вставить в выражение"));
+  SetHint(btnFunc, tr("Функции и константы (F5)"));
+  SetHint(btnOptions, tr("Настройки (F7)"));
+  SetHint(btnAngle, tr("Градусы/Радианы"));
+  SetHint(btnHelp, tr("Справка"));
+  SetHint(btnMinimize, tr("Свернуть"));
+  SetHint(btnClose, tr("Закрыть"));
+  SetHint(btnStore, tr("Запомнить выражение"));
+  for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3}) SetHint(b, tr("Формат результата"));
+  ShowToggleHints();
+  cbInput->setAccessibleName(tr("Выражение"));
+  cbInput->lineEdit()->setAccessibleName(cbInput->accessibleName());  // where the keys go
+  edOutput->setAccessibleName(tr("Результат 1"));
+  edOutput2->setAccessibleName(tr("Результат 2"));
+  edOutput3->setAccessibleName(tr("Результат 3"));
+
+  for (QAction* a : FormatMenu->actions()) {
+    a->setText(FormatMenuText(a->data().toInt()));
+    if (QMenu* scales = a->menu())
+      for (QAction* s : scales->actions()) s->setText(EngineeringScaleText(s->data().toInt()));
+  }
+  for (QAction* a : SysMenu->actions())
+    if (!a->isSeparator()) a->setText(SysCommandText(a->data().toInt()));
+  miOpen->setText(tr("Активизировать"));
+  miClose->setText(tr("Закрыть"));
+  TrayIcon->setToolTip(tr("Tamrix"));
 }

@@ -145,6 +145,9 @@ class TfrmMain : public QWidget {
   void Timer2Timer();  // shrink step
   void btnHelpClick();
   void ArrangeControls();
+  // Sets every text of the window, its menus and its tray icon in the
+  // interface's language (at construction and when the language changes).
+  void Retranslate();
   // The desktop session ends (or the program was told to stop by a signal):
   // the closing writes run without any question, and the window closes for
   // good whatever they gave.
@@ -171,6 +174,9 @@ class TfrmMain : public QWidget {
   void BuildFormatMenu();
   void BuildSysMenu();
   void BuildTray();
+  // The hints of the three toggles, for their present states.
+  void ShowToggleHints();
+  static QString SysCommandText(int command);
   void ConnectControls();
   void FormCreate();
   bool FormCloseQuery();

@@ -141,7 +141,7 @@ void TfrmMain::AddAboutItem() {
   for (QAction* a : SysMenu->actions())
     if (a->data().toInt() == syscmd::About) return;  // the menu lives on: once is enough
   SysMenu->addSeparator();
-  SysMenu->addAction(QStringLiteral("О программе..."))->setData(syscmd::About);
+  SysMenu->addAction(SysCommandText(syscmd::About))->setData(syscmd::About);
 }
 
 // ---- Minimising and the notification area -----------------------------------
@@ -150,7 +150,9 @@ void TfrmMain::btnMinimizeClick() { showMinimized(); }
 
 void TfrmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+  } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     FormActivate();
   } else if (event->type() == QEvent::WindowStateChange) {
     const bool minimized = isMinimized();
@@ -234,7 +236,7 @@ void TfrmMain::btnOnTopClick() {
   HotKey().Unregister();
   OnTop = !OnTop;
   btnOnTop->setIcon(Glyph(OnTop ? "ONTOPON" : "ONTOPOFF"));
-  SetHint(btnOnTop, OnTop ? QStringLiteral("Поверх всех окон/Откл") : QStringLiteral("Поверх всех окон/Вкл"));
+  ShowToggleHints();
   const bool wasVisible = isVisible();
   const QRect place = geometry();
   setWindowFlag(Qt::WindowStaysOnTopHint, OnTop);  // hides a shown window
@@ -267,14 +269,13 @@ void TfrmMain::btnRollUpClick() {
     setMinimumHeight(CollapsedHeight);
     m_timerGrows = false;
     btnRollUp->setIcon(Glyph("DROPOUT"));
-    SetHint(btnRollUp, QStringLiteral("Развернуть"));
   } else {
     DropOut = true;
     setMaximumHeight(ExpandedHeight);
     m_timerGrows = true;
     btnRollUp->setIcon(Glyph("DROPON"));
-    SetHint(btnRollUp, QStringLiteral("Свернуть"));
   }
+  ShowToggleHints();
   Timer1->start();
 }
 

@@ -12,6 +12,7 @@
 
 #include "format/formatmenu.h"
 #include "format/zqformat.h"
+#include "language/messagecatalogue.h"
 #include "platform/helpviewer.h"
 #include "platform/hotkey.h"
 #include "ui/main/formatbutton.h"
@@ -73,7 +74,8 @@ void TfrmMain::cbInputChange() {
     if (!Parser.Evaluate(input.toStdString(), value, errorText)) {
       // With error texts switched off a failure gives no value either, so
       // the fields are left empty rather than showing an undefined number.
-      SetOutputs(QString::fromStdString(errorText));
+      // Russian is the engine's own language: nothing to look up then.
+      SetOutputs(QString::fromStdString(Language == "ru" ? errorText : TranslateMessage(errorText)));
       return;
     }
     const TFormatSettings settings{Parser.NDigit, Parser.DecimalSeparator, Parser.ErrorOn};
@@ -98,8 +100,7 @@ void TfrmMain::btnAngleClick() {
 void TfrmMain::btnErrorClick() {
   Parser.ErrorOn = !Parser.ErrorOn;
   btnError->setIcon(Glyph(Parser.ErrorOn ? "ERRORON" : "ERROROFF"));
-  SetHint(btnError, Parser.ErrorOn ? QStringLiteral("Сообщения об ошибках/Откл")
-                                      : QStringLiteral("Сообщения об ошибках/Вкл"));
+  ShowToggleHints();
 }
 
 void TfrmMain::btnStoreClick() {

@@ -84,7 +84,7 @@ void TfrmMain::FormCreate() {
 }
 
 bool TfrmMain::FormCloseQuery() {
-  return !CloseQuery || MessageBoxes().Confirm(this, QStringLiteral("Закрыть Tamrix"));
+  return !CloseQuery || MessageBoxes().Confirm(this, tr("Закрыть Tamrix"));
 }
 
 bool TfrmMain::FormClose() {

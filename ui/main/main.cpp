@@ -14,7 +14,6 @@
 #include "platform/hotkey.h"
 #include "platform/terminationsignals.h"
 #include "storage/datafolder.h"
-#include "storage/mainsettings.h"
 #include "ui/main/displaycheck.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
@@ -51,9 +50,6 @@ int main(int argc, char** argv) {
       TSingleInstance::SendToggle(instance.Name(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
     return 0;
   }
-  // The language comes first, so that every window is built in it.
-  TInterfaceLanguage language(ReadMainSettings(TProfileFile(programDir + kSettingsFileName)).Language);
-  language.Install();
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
 
   TProgramWindows windows(programDir, hotKey.get());

@@ -4,12 +4,16 @@
 #include <QApplication>
 
 #include "platform/glyphs.h"
+#include "storage/datafolder.h"
+#include "storage/mainsettings.h"
+#include "storage/profilefile.h"
 
 #include "ui/catalogue/cataloguecontext.h"
 #include "ui/options/runoptionsdialog.h"
 
 TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* hotKey)
-    : frmMain(TMainServices{programDir, hotKey, {}}),
+    : Language(ReadMainSettings(TProfileFile(programDir + kSettingsFileName)).Language),
+      frmMain(TMainServices{programDir, hotKey, {}}),
       frmOptions(*hotKey, &frmMain),
       frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain),
       frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,
@@ -21,6 +25,9 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
                                 }},
               frmEdit, &frmMain),
       aboutBox(&frmMain) {
+  // A stored code the program has no texts for is Russian from now on, and
+  // is written back as such.
+  frmMain.Language = Language.Code();
   // Every window of the program, the message boxes and standard dialogs
   // included, shows the program icon in the taskbar and the window switcher.
   QApplication::setWindowIcon(ProgramIcon());
@@ -31,6 +38,9 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
                           frmMain.NExpres,     frmMain.Parser,  frmMain.fsModifiers,
                           frmMain.VK_Code,     [this] { return frmMain.OutputFont(); },
                           [this](const QFont& font) { frmMain.ApplyOutputFont(font); }, &frmMain.Language};
-    return RunOptionsDialog(frmOptions, target);
+    if (!RunOptionsDialog(frmOptions, target)) return false;
+    // A value shown in the old language is shown again in the new one.
+    if (Language.SwitchTo(frmMain.Language)) frmMain.cbInputChange();
+    return true;
   };
 }

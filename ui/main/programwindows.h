@@ -5,6 +5,7 @@
 // so what the tests check is the wiring the user gets.
 #include <string>
 
+#include "language/currentlanguage.h"
 #include "ui/catalogue/frmedit.h"
 #include "ui/catalogue/frmfunc.h"
 #include "ui/main/frmmain.h"
@@ -22,6 +23,10 @@ class TProgramWindows {
   TProgramWindows(const TProgramWindows&) = delete;
   TProgramWindows& operator=(const TProgramWindows&) = delete;
 
+  // The interface's language, read from the data folder's settings and put
+  // in force before any window is built, so that each is built in it; the
+  // settings dialog's OK changes it for every window at once.
+  TCurrentLanguage Language;
   // The five windows in their order; the catalogue reads the user's
   // constants and functions into the main window's parser as it is created.
   // (The entry editor comes first only because the catalogue holds it.)

@@ -12,6 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
+#include "language/availablelanguages.h"
 #include "platform/helpviewer.h"
 #include "platform/hotkey.h"
 #include "platform/messageboxes.h"
@@ -26,11 +29,9 @@ namespace {
 // Design sizes: the client area, and the margins the frame, its stretching
 // controls and the two bottom buttons keep to the right and bottom edges.
 constexpr int kDesignWidth = 312;
-constexpr int kDesignHeight = 383;
+constexpr int kDesignHeight = 368;
 constexpr int kHelpTopic = 3;
 
-const char* const kSeparatorItem0 = "Целой и дробной части (.)  Аргументов ф-ции (,)";
-const char* const kSeparatorItem1 = "Целой и дробной части (,)  Аргументов ф-ции (;)";
 const char* const kFontSample = "1/sqrt(2*Pi)*exp(-x^2/2)";
 
 template <typename T>
@@ -62,7 +63,6 @@ TfrmOptions::TfrmOptions(THotKeyService& hotKeys, QWidget* parent)
 
 void TfrmOptions::CreateControls() {
   setObjectName(QStringLiteral("frmOptions"));
-  setWindowTitle(QStringLiteral("Настройки"));
   // A tool window with a close box only.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   QFont dialogFont(QStringLiteral("MS Sans Serif"));
@@ -71,38 +71,28 @@ void TfrmOptions::CreateControls() {
 
   GroupBox1 = Make<QGroupBox>(this, "GroupBox1");
   cbInTray = Make<QCheckBox>(GroupBox1, "cbInTray");
-  cbInTray->setText(QStringLiteral("Сворачивать в трэй (где часы)"));
   cbMemory = Make<QCheckBox>(GroupBox1, "cbMemory");
-  cbMemory->setText(QStringLiteral("Не запоминать последнее выражение"));
   cbCloseQuery = Make<QCheckBox>(GroupBox1, "cbCloseQuery");
-  cbCloseQuery->setText(QStringLiteral("Подтверждать закрытие программы"));
 
   Label2 = Make<QLabel>(GroupBox1, "Label2");
-  Label2->setText(QStringLiteral("Число запоминаемых выражений"));
   edNExpression = new TSpinEdit(0, 100, GroupBox1);
   edNExpression->setObjectName(QStringLiteral("edNExpression"));
   Label1 = Make<QLabel>(GroupBox1, "Label1");
-  Label1->setText(QStringLiteral("Число значащих цифр в числе"));
   edNDigit = new TSpinEdit(0, 18, GroupBox1);
   edNDigit->setObjectName(QStringLiteral("edNDigit"));
 
   rgSeparators = Make<QGroupBox>(GroupBox1, "rgSeparators");
-  rgSeparators->setTitle(QStringLiteral("Разделители"));
   rgSeparatorsItem0 = Make<QRadioButton>(rgSeparators, "rgSeparatorsItem0");
-  rgSeparatorsItem0->setText(QString::fromUtf8(kSeparatorItem0));
   rgSeparatorsItem1 = Make<QRadioButton>(rgSeparators, "rgSeparatorsItem1");
-  rgSeparatorsItem1->setText(QString::fromUtf8(kSeparatorItem1));
   m_separatorGroup = new QButtonGroup(this);
   m_separatorGroup->addButton(rgSeparatorsItem0, 0);
   m_separatorGroup->addButton(rgSeparatorsItem1, 1);
 
   // Never shown: it measures the longer separator text for the width layout.
   lbSize = Make<QLabel>(GroupBox1, "lbSize");
-  lbSize->setText(QString::fromUtf8(kSeparatorItem0));
   lbSize->setVisible(false);
 
   lbHotKey = Make<QLabel>(GroupBox1, "lbHotKey");
-  lbHotKey->setText(QStringLiteral("Клавиши вызова"));
   cbModifiers = Make<QComboBox>(GroupBox1, "cbModifiers");
   cbModifiers->addItems({QStringLiteral("Alt"), QStringLiteral("Control"), QStringLiteral("Shift")});
   cbModifiers->setCurrentIndex(-1);
@@ -117,29 +107,18 @@ void TfrmOptions::CreateControls() {
   edKey->installEventFilter(this);
 
   lbLanguage = Make<QLabel>(GroupBox1, "lbLanguage");
-  lbLanguage->setText(tr("Язык интерфейса / Language"));
   cbLanguage = Make<QComboBox>(GroupBox1, "cbLanguage");
   // Each language in its own name, so that it is found whatever the
   // interface's language; the item data is the settings' code.
-  cbLanguage->addItem(QStringLiteral("Русский"), QStringLiteral("ru"));
-  cbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
-  lbLanguageNote = Make<QLabel>(GroupBox1, "lbLanguageNote");
-  connect(cbLanguage, &QComboBox::currentIndexChanged, this, [this] {
-    lbLanguageNote->setText(cbLanguage->currentData().toString().toStdString() == m_language
-                                ? QString()
-                                : tr("Вступит в силу при следующем запуске / Applies at the next start"));
-  });
+  for (const TLanguageChoice& choice : AvailableLanguages()) cbLanguage->addItem(choice.name, choice.code);
 
   btnFont = Make<QPushButton>(GroupBox1, "btnFont");
-  btnFont->setText(QStringLiteral("Шрифт..."));
   edFont = Make<QLineEdit>(GroupBox1, "edFont");
   edFont->setReadOnly(true);
   edFont->setText(QString::fromLatin1(kFontSample));
 
   btnOk = Make<QPushButton>(this, "btnOk");
-  btnOk->setText(QStringLiteral("Ok"));
   btnCancel = Make<QPushButton>(this, "btnCancel");
-  btnCancel->setText(QStringLiteral("Отмена"));
   // Neither Enter nor Esc is a shortcut of the dialog.
   for (QPushButton* b : {btnFont, btnOk, btnCancel}) {
     b->setAutoDefault(false);
@@ -151,6 +130,25 @@ void TfrmOptions::CreateControls() {
   connect(btnFont, &QPushButton::clicked, this, &TfrmOptions::btnFontClick);
   connect(btnOk, &QPushButton::clicked, this, &TfrmOptions::btnOkClick);
   connect(btnCancel, &QPushButton::clicked, this, &TfrmOptions::btnCancelClick);
+  Retranslate();
+}
+
+void TfrmOptions::Retranslate() {
+  setWindowTitle(tr("Настройки"));
+  cbInTray->setText(tr("Сворачивать в трэй (где часы)"));
+  cbMemory->setText(tr("Не запоминать последнее выражение"));
+  cbCloseQuery->setText(tr("Подтверждать закрытие программы"));
+  Label2->setText(tr("Число запоминаемых выражений"));
+  Label1->setText(tr("Число значащих цифр в числе"));
+  rgSeparators->setTitle(tr("Разделители"));
+  rgSeparatorsItem0->setText(tr("Целой и дробной части (.)  Аргументов ф-ции (,)"));
+  rgSeparatorsItem1->setText(tr("Целой и дробной части (,)  Аргументов ф-ции (;)"));
+  lbSize->setText(rgSeparatorsItem0->text());
+  lbHotKey->setText(tr("Клавиши вызова"));
+  lbLanguage->setText(tr("Язык интерфейса / Language"));
+  btnFont->setText(tr("Шрифт..."));
+  btnOk->setText(tr("Ok"));
+  btnCancel->setText(tr("Отмена"));
 }
 
 // Design positions, then the width fitted to the separator texts in the
@@ -181,9 +179,8 @@ void TfrmOptions::FormCreate() {
   edKey->setGeometry(cbModifiers->x() + cbModifiers->width() + 7, 224, 81, 21);
   AutoSize(lbLanguage, 8, 259);
   cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, 81, 21);
-  lbLanguageNote->setGeometry(8, 281, 281 + grow, QFontMetrics(lbLanguageNote->font()).height());
-  btnFont->setGeometry(8, 301, 73, 23);
-  edFont->setGeometry(88, 302, 201 + grow, 21);
+  btnFont->setGeometry(8, 286, 73, 23);
+  edFont->setGeometry(88, 287, 201 + grow, 21);
 
   setFixedSize(clientWidth, kDesignHeight);
   btnOk->setGeometry(clientWidth - 168, kDesignHeight - 30, 81, 23);
@@ -222,9 +219,11 @@ void TfrmOptions::showEvent(QShowEvent* event) {
 
 void TfrmOptions::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
-  // A new dialog font (the desktop's, say) changes the widths of the texts:
-  // the layout is fitted again, and the dialog stays where it is.
-  if (event->type() == QEvent::FontChange && btnCancel) {
+  // A new dialog font (the desktop's, say) or new texts in another language
+  // change the widths of the texts: the layout is fitted again, and the
+  // dialog stays where it is.
+  if (event->type() == QEvent::LanguageChange && btnCancel) Retranslate();
+  if ((event->type() == QEvent::FontChange || event->type() == QEvent::LanguageChange) && btnCancel) {
     const QPoint place = WindowPlace(*this);
     FormCreate();
     SetWindowPlace(*this, place);
@@ -249,9 +248,8 @@ void TfrmOptions::Fill(const TOptionsValues& values) {
   m_fsModifiers = values.fsModifiers;
   m_VK_Code = values.VK_Code;
   edKeyKeyDown(values.VK_Code, Qt::NoModifier);
-  m_language = values.Language == "en" ? "en" : "ru";
-  cbLanguage->setCurrentIndex(cbLanguage->findData(QString::fromStdString(m_language)));
-  lbLanguageNote->clear();
+  // A language the program has no catalogue for is shown as Russian.
+  cbLanguage->setCurrentIndex(std::max(0, cbLanguage->findData(QString::fromStdString(values.Language))));
 }
 
 int TfrmOptions::SeparatorIndex() const { return m_separatorGroup->checkedId(); }
@@ -307,8 +305,8 @@ void TfrmOptions::btnOkClick() {
   }
   // Keep the key in force and the stored values in step.
   m_hotKeys.Register(m_fsModifiers, m_VK_Code);
-  MessageBoxes().Error(this, QStringLiteral("Комбинация ") + cbModifiers->currentText() + u'+' + edKey->text() +
-                                 QStringLiteral(" уже используется в вашей системе"));
+  MessageBoxes().Error(this, tr("Комбинация %1 уже используется в вашей системе")
+                                 .arg(cbModifiers->currentText() + u'+' + edKey->text()));
 }
 
 void TfrmOptions::btnCancelClick() { reject(); }

@@ -61,7 +61,6 @@ class TfrmOptions : public QDialog {
   QLineEdit* edKey;
   QLabel* lbLanguage;
   QComboBox* cbLanguage;
-  QLabel* lbLanguageNote;  // says when a changed language takes effect
   QPushButton* btnFont;
   QLineEdit* edFont;
   QPushButton* btnOk;
@@ -73,6 +72,8 @@ class TfrmOptions : public QDialog {
   void btnFontClick();
   void btnOkClick();
   void btnCancelClick();
+  // Sets every text in the interface's language.
+  void Retranslate();
   // Fits the height to the font of edFont.
   void AdjustHeight();
   void done(int result) override;
@@ -94,5 +95,4 @@ class TfrmOptions : public QDialog {
   // The hot key in force, as the caller gave it and as OK changes it.
   quint16 m_fsModifiers = 0;
   quint16 m_VK_Code = 0;
-  std::string m_language = "ru";  // the one in force, as filled in
 };

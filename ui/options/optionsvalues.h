@@ -19,5 +19,5 @@ struct TOptionsValues {
   // code. The dialog re-registers it itself and reports the new pair back.
   std::uint16_t fsModifiers = 2;
   std::uint16_t VK_Code = 123;
-  std::string Language = "ru";  // of the interface, "ru" or "en"; taken at the next start
+  std::string Language = "ru";  // of the interface, "ru" or "en"; OK puts it in force at once
 };

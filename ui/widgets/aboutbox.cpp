@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/aboutbox.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -37,7 +38,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("О программе Tamrix"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFixedSize(kDesignWidth, kDesignHeight);
   setFont(QFont(QStringLiteral("MS Sans Serif")));
@@ -60,10 +60,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   };
   ProductName = textLabel("ProductName", QStringLiteral("Tamrix"), QRect(89, 12, 106, 24), 21, true);
   ProductName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Version = textLabel("Version", tr("Версия %1").arg(QLatin1String(kTamrixVersion)), QRect(101, 34, 82, 16), 13,
-                      false);
-  Copyright = textLabel("Copyright", tr("© 2026 Разработчики Tamrix\nЛицензия GPL-3.0-or-later"),
-                        QRect(54, 59, 138, 32), 13, false);
+  Version = textLabel("Version", QString(), QRect(101, 34, 82, 16), 13, false);
+  Copyright = textLabel("Copyright", QString(), QRect(54, 59, 138, 32), 13, false);
   Copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
   auto link = [&](const char* name, const QString& caption, const QString& url, const QRect& geometry) {
@@ -84,8 +82,23 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
                  QRect(56, 94, 138, 16));
   zqLink1 = link("zqLink1", QLatin1String(kWebSite), QString(), QRect(67, 113, 116, 16));
 
+  Retranslate();
   FitTexts();
   FormCreate();
+}
+
+void TAboutBox::Retranslate() {
+  setWindowTitle(tr("О программе Tamrix"));
+  Version->setText(tr("Версия %1").arg(QLatin1String(kTamrixVersion)));
+  Copyright->setText(tr("© 2026 Разработчики Tamrix\nЛицензия GPL-3.0-or-later"));
+}
+
+void TAboutBox::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    Retranslate();
+    FitTexts();
+  }
 }
 
 // The design places the texts for one 8-point font; in the desktop's font a

@@ -20,9 +20,12 @@ class TAboutBox : public QDialog {
   TzqLink* zqLink1;  // web site
 
   void ImageClick();
+  // The window's texts in the interface's language.
+  void Retranslate();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

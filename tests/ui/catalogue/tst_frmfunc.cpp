@@ -7,6 +7,7 @@
 #include <QTabBar>
 
 #include "catalogueharness.h"
+#include "language/interfacelanguage.h"
 #include "tests/storage/legacybuilder.h"
 
 namespace {
@@ -62,6 +63,7 @@ class TestFrmFunc : public QObject {
   void unreadableStartNeverOverwrites();
   void helpButton();
   void closingOnlyHides();
+  void followsTheLanguage();
 
  private:
   std::unique_ptr<TCatalogueHarness> h;
@@ -471,6 +473,46 @@ void TestFrmFunc::closingOnlyHides() {
   h->Func().ShowCatalogue();
   QCOMPARE(h->Func().PageControl->currentIndex(), kVar);
   QCOMPARE(h->Func().vtVar->currentItem(), h->Row(kVar, "A", "a"));
+}
+
+void TestFrmFunc::followsTheLanguage() {
+  h->ShowCatalogue(kVar);
+  // User data that happens to read like the built-in texts stays as written.
+  AddConstant("k", "2", "синус", "Тригонометрические");
+  struct TRow {
+    const char* Code;
+    QStringList Tabs, Headers;
+    QString Category, Sine, Editor, Cancel, NoName;
+  };
+  const TRow rows[] = {
+      {"en", {"Functions", "Constants", "User functions"}, {"Constant", "Value", "Description"}, "Trigonometric",
+       "sine", "Add constant", "Cancel", "No name entered for the variable or function."},
+      {"ru", {"Функции", "Константы", "Пользовательские функции"}, {"Константа", "Значение", "Описание"},
+       "Тригонометрические", "синус", "Добавить константу", "Отмена", "Не введено имя переменной или функции."},
+  };
+  for (const TRow& row : rows) {
+    TInterfaceLanguage language(row.Code);
+    language.Install();
+    QCoreApplication::processEvents();
+    TfrmFunc& w = h->Func();
+    QCOMPARE((QStringList{w.PageControl->tabText(0), w.PageControl->tabText(1), w.PageControl->tabText(2)}), row.Tabs);
+    const QTreeWidgetItem* header = w.vtVar->headerItem();
+    QCOMPARE((QStringList{header->text(0), header->text(1), header->text(2)}), row.Headers);
+    QCOMPARE(w.vtFunc->topLevelItem(0)->text(0), row.Category);
+    QCOMPARE(w.vtFunc->topLevelItem(0)->child(0)->text(1), row.Sine);
+    QCOMPARE(Cells(h->Row(kVar, "Тригонометрические", "k")), (QStringList{"k", "2", "синус"}));
+    QCOMPARE(w.vtVar->topLevelItem(0)->text(0), QString("Тригонометрические"));
+    const TEditorRun run = h->Add(kVar, TCatalogueHarness::Typing("", "1"));
+    QCOMPARE(run.Title, row.Editor);
+    QCOMPARE(h->Edit().btnCancel->text(), row.Cancel);
+    QCOMPARE(h->Exceptions().last(), row.NoName);
+    // The expanded state goes by the category's own name in every language.
+    w.close();
+    QVERIFY(h->Settings->ReadBool("Function", "Тригонометрические", false));
+    QCOMPARE(h->Settings->ReadString("Function", row.Category.toStdString(), "?"),
+             std::string(row.Category == "Trigonometric" ? "?" : "1"));
+    w.ShowCatalogue();
+  }
 }
 
 QTEST_MAIN(TestFrmFunc)

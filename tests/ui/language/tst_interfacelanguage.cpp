@@ -1,21 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogues each interface language installs: the toolkit's own
-// dialogs and menus, and the engine's messages by their ids.
+// dialogs and menus, and the engine's messages by their ids; and the switch
+// of the settings dialog, which changes every window at once.
+#include <QComboBox>
+#include <QFile>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 #include "language/interfacelanguage.h"
 #include "language/messagecatalogue.h"
+#include "platform/helpwindow.h"
+#include "tests/doubles/fakehotkeyservice.h"
+#include "ui/main/formatbutton.h"
+#include "ui/main/programwindows.h"
+#include "ui/widgets/zqStdCtrls.h"
 
 namespace {
 QString ActionTexts(QMenu& menu) {
   QStringList texts;
   for (QAction* a : menu.actions()) texts << a->text();
   return texts.join(QLatin1Char('|'));
+}
+
+// Chooses code in the settings dialog the main window opens, then OK or Cancel.
+void ChooseLanguage(TProgramWindows& windows, const char* code, bool ok) {
+  QTimer::singleShot(0, [&windows, code, ok] {
+    windows.frmOptions.cbLanguage->setCurrentIndex(windows.frmOptions.cbLanguage->findData(QString::fromLatin1(code)));
+    QTest::mouseClick(ok ? windows.frmOptions.btnOk : windows.frmOptions.btnCancel, Qt::LeftButton);
+  });
+  windows.frmMain.btnOptionsClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+QString PageTitle(const QString& page) {
+  QFile file(page);
+  if (!file.open(QIODevice::ReadOnly)) return page;
+  return QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(QString::fromUtf8(file.readAll())).captured(1);
 }
 }  // namespace
 
@@ -63,6 +94,64 @@ class TestInterfaceLanguage : public QObject {
     QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString(), language.Catalogue())), shown);
     language.Install();
     QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString())), shown);
+  }
+
+  void theSettingsDialogSwitchesEveryWindow() {
+    QTemporaryDir dir;
+    TFakeHotKeyService hotKey;
+    TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+    THelpWindowViewer help;
+    TfrmMain& frmMain = windows.frmMain;
+    frmMain.Parser.ErrorOn = true;
+    frmMain.show();
+    frmMain.cbInput->setEditText(QStringLiteral("1/0"));
+    frmMain.cbInputChange();
+    help.ShowTopic(QStringLiteral("Tamrix.hlp"), 1);
+    QMenu* scales = frmMain.FormatMenu->actions().at(0)->menu();
+    const struct {
+      std::function<QString()> shown;
+      QString russian, english;
+    } rows[] = {
+        {[&] { return frmMain.btnCopy->toolTip(); }, "Копировать результат\nв буфер обмена",
+         "Copy the result\nto the clipboard"},
+        {[&] { return frmMain.btnOnTop->toolTip(); }, "Поверх всех окон/Вкл", "Always on top/On"},
+        {[&] { return frmMain.FormatMenu->actions().at(3)->text(); }, "Шестнадцатеричный", "Hexadecimal"},
+        {[&] { return scales->actions().at(0)->text(); }, "пета (10^15)", "peta (10^15)"},
+        {[&] { return frmMain.TrayMenu->actions().at(0)->text(); }, "Активизировать", "Open"},
+        {[&] { return frmMain.edOutput->text(); }, "Деление на нуль", "Division by zero"},
+        {[&] { return windows.frmOptions.btnCancel->text(); }, "Отмена", "Cancel"},
+        {[&] { return windows.aboutBox.windowTitle(); }, "О программе Tamrix", "About Tamrix"},
+        {[&] { return help.Browser()->documentTitle(); }, "Главное окно",
+         PageTitle(QStringLiteral(":/help/en/topic1.html"))},
+    };
+    const struct {
+      const char* chosen;
+      bool ok;
+      std::string inForce;
+    } steps[] = {{"en", false, "ru"}, {"en", true, "en"}, {"ru", true, "ru"}};
+    for (const auto& step : steps) {
+      ChooseLanguage(windows, step.chosen, step.ok);
+      QCOMPARE(windows.Language.Code(), step.inForce);
+      for (const auto& row : rows) QCOMPARE(row.shown(), step.inForce == "en" ? row.english : row.russian);
+    }
+  }
+
+  // The dialog offers each built-in catalogue under its own name; a stored
+  // code without one is shown, used and written back as Russian.
+  void aCodeWithoutTextsIsRussian() {
+    QTemporaryDir dir;
+    QFile ini(dir.filePath(QStringLiteral("Tamrix.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Main]\r\nLanguage=de\r\n");
+    ini.close();
+    TFakeHotKeyService hotKey;
+    TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
+    QCOMPARE(windows.Language.Code(), std::string("ru"));
+    QCOMPARE(windows.frmMain.Language, std::string("ru"));
+    QComboBox* list = windows.frmOptions.cbLanguage;
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(0) + QLatin1Char('|') + list->itemText(1), QStringLiteral("Русский|English"));
+    QCOMPARE(list->itemData(1).toString(), QStringLiteral("en"));
   }
 };
 
