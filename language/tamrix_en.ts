@@ -421,6 +421,10 @@ Licence GPL-3.0-or-later</translation>
         <source>Изменить функцию</source>
         <translation>Change function</translation>
     </message>
+    <message>
+        <source>Символ &quot;|&quot; нельзя сохранить в теле функции; побитовое ИЛИ запишите иначе, например a+b-(a&amp;b) вместо a|b</source>
+        <translation>The character &quot;|&quot; cannot be stored in a function body; write the bitwise OR another way, for example a+b-(a&amp;b) instead of a|b</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFunc</name>
