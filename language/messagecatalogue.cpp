@@ -81,3 +81,9 @@ std::string TranslateMessage(const std::string& text, const QTranslator& catalog
 std::string TranslateMessage(const std::string& text) {
   return Translate(text, [](const char* id) { return QCoreApplication::translate("Message", id); });
 }
+
+QString TranslatedOr(const char* context, const char* id, const char* own) {
+  const QString text = QCoreApplication::translate(context, id);
+  // No translation gives back the key.
+  return text == QLatin1String(id) ? QString::fromUtf8(own) : text;
+}

@@ -4,6 +4,8 @@
 // produces them in Russian from its string table; they are translated here,
 // by their ids, at the point where the program shows them, so that the core
 // stays free of the toolkit.
+#include <QString>
+
 #include <string>
 
 class QTranslator;
@@ -16,3 +18,7 @@ std::string TranslateMessage(const std::string& text, const QTranslator& catalog
 
 // The same through the catalogues installed in the running application.
 std::string TranslateMessage(const std::string& text);
+
+// The translation of the key id in context; own, the core's own (Russian)
+// text, when the catalogues in force have none.
+QString TranslatedOr(const char* context, const char* id, const char* own);

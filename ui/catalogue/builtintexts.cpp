@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "engine/functable.h"
+#include "language/messagecatalogue.h"
 
 namespace {
 // The catalogue's keys, one per function and per category, for lupdate to
@@ -30,9 +31,7 @@ namespace {
 }  // namespace
 
 QString BuiltinDescription(const TFunc& f) {
-  const QString shown = QCoreApplication::translate("FunctionDescription", f.Name);
-  // No translation gives back the key, the function's name.
-  return shown == QLatin1String(f.Name) ? QString::fromUtf8(f.Description) : shown;
+  return TranslatedOr("FunctionDescription", f.Name, f.Description);
 }
 
 QString BuiltinCategoryName(const QString& category) {

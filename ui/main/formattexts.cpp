@@ -5,6 +5,7 @@
 
 #include "format/formatmenu.h"
 #include "format/zqformat.h"
+#include "language/messagecatalogue.h"
 
 namespace {
 
@@ -32,21 +33,17 @@ constexpr const char* kScaleIds[kEngineeringScaleCount] = {
     QT_TRANSLATE_NOOP("FormatButton", "O"),   QT_TRANSLATE_NOOP("FormatButton", "B"),
 };
 
-QString Translated(const char* context, const char* id, const char* own) {
-  const QString text = QCoreApplication::translate(context, id);
-  return text == QLatin1String(id) ? QString::fromUtf8(own) : text;
-}
 
 }  // namespace
 
 QString FormatMenuText(int topIndex) {
   if (topIndex < 0 || topIndex >= kFormatMenuTopCount) return {};
-  return Translated("FormatMenu", kTopIds[topIndex], FormatMenuCaption(topIndex));
+  return TranslatedOr("FormatMenu", kTopIds[topIndex], FormatMenuCaption(topIndex));
 }
 
 QString EngineeringScaleText(int scaleIndex) {
   if (scaleIndex < 0 || scaleIndex >= kEngineeringScaleCount) return {};
-  return Translated("EngineeringScale", kScaleIds[scaleIndex], EngineeringScaleCaption(scaleIndex));
+  return TranslatedOr("EngineeringScale", kScaleIds[scaleIndex], EngineeringScaleCaption(scaleIndex));
 }
 
 QString FormatButtonText(int code) {
