@@ -530,6 +530,8 @@ void TestFrmFunc::followsTheLanguage() {
     QVERIFY(!h->FileBytes("variables.lst").contains("Other"));
     // The expanded state goes by the category's own name in every language.
     w.close();
+    QCOMPARE(h->Settings->ReadString("Const", kOther.toStdString(), "?"), std::string("1"));
+    QCOMPARE(h->Settings->ReadString("Const", "Other", "?"), std::string("?"));
     QVERIFY(h->Settings->ReadBool("Function", "Тригонометрические", false));
     QCOMPARE(h->Settings->ReadString("Function", row.Category.toStdString(), "?"),
              std::string(row.Category == "Trigonometric" ? "?" : "1"));
