@@ -36,6 +36,7 @@ class TRowDelegate : public QStyledItemDelegate {
     return size;
   }
 };
+
 // A tip in rich text wraps at a readable width (a long description would
 // otherwise run across the whole screen); the text's own blanks stay.
 QString WrappingToolTip(const QString& text) {
