@@ -134,10 +134,11 @@ void TfrmFunc::BuildControls() {
   connect(PageControl, &QTabWidget::currentChanged, this, &TfrmFunc::PageControlChange);
   for (TCatalogueTree* tree : {vtFunc, vtVar, vtUserFunc})
     connect(tree, &TCatalogueTree::EntryChosen, this, [this, tree] { vtDblClick(tree); });
-  // The settings dialog changes the separator and closes: the focus moves
-  // on then, and the calls on the functions page follow before they are
-  // seen again.
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfrmFunc::FollowArgumentSeparator);
+  // The settings dialog closes, then its caller takes the separator from
+  // it; the focus moves on at the closing. The calls on the functions page
+  // follow once that has run (hence queued), before they are seen again.
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfrmFunc::FollowArgumentSeparator,
+          Qt::QueuedConnection);
 }
 
 void TfrmFunc::FollowArgumentSeparator() {
