@@ -425,6 +425,22 @@ Licence GPL-3.0-or-later</translation>
         <source>Символ &quot;|&quot; нельзя сохранить в теле функции; побитовое ИЛИ запишите иначе, например a+b-(a&amp;b) вместо a|b</source>
         <translation>The character &quot;|&quot; cannot be stored in a function body; write the bitwise OR another way, for example a+b-(a&amp;b) instead of a|b</translation>
     </message>
+    <message>
+        <source>Заголовок функции должен иметь вид имя(параметры)</source>
+        <translation>The function head must have the form name(parameters)</translation>
+    </message>
+    <message>
+        <source>Не задано тело функции</source>
+        <translation>No body given for the function</translation>
+    </message>
+    <message>
+        <source>Ошибка в значении: %1</source>
+        <translation>Error in the value: %1</translation>
+    </message>
+    <message>
+        <source>Символ %1 нельзя сохранить в поле &quot;%2&quot;</source>
+        <translation>The character %1 cannot be stored in the field &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>TfrmFunc</name>

@@ -17,7 +17,16 @@ std::string FunctionParams(std::string_view head) {
 std::string ConstLine(const TUserConstRecord& r) { return r.Name + "=" + r.Value; }
 
 std::string FuncLine(const TUserFuncRecord& r) {
-  return FunctionName(r.Head) + "=" + FunctionParams(r.Head) + "|" + r.Expression;
+  std::string params = FunctionParams(r.Head);
+  for (char& c : params)
+    if (c == ';') c = ',';
+  return FunctionName(r.Head) + "=" + params + "|" + r.Expression;
+}
+
+std::optional<char> UnstorableListChar(std::string_view text) {
+  const std::size_t at = text.find_first_of(std::string_view("|\r\n\0", 4));
+  if (at == std::string_view::npos) return std::nullopt;
+  return text[at];
 }
 
 std::string ConstFileValue(const TUserConstRecord& r) {

@@ -2,6 +2,7 @@
 #pragma once
 // The catalogue's records of user constants and user functions, the page
 // model that holds them, and the lines that hand them to the parser.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,8 +64,17 @@ std::string FunctionParams(std::string_view head);
 
 // "Name=Value" for the parser's UserConstants.
 std::string ConstLine(const TUserConstRecord& r);
-// "name=params|body" for the parser's UserFunctions.
+// "name=params|body" for the parser's UserFunctions. The parser splits the
+// parameters at "," only, so a head written with ";" between them (as it is
+// called where "," is the decimal separator) gets "," here; a parameter name
+// holds neither.
 std::string FuncLine(const TUserFuncRecord& r);
+
+// The first character of text that a field of the list files cannot keep:
+// "|", which separates a value's fields and is never escaped, and the line
+// breaks and NUL that end a line (a save turns them into blanks). None when
+// the text has none.
+std::optional<char> UnstorableListChar(std::string_view text);
 
 // The value texts of the list files: "Expression|Value|Description" and
 // "Expression|Description".

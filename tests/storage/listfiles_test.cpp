@@ -43,6 +43,25 @@ TEST(ListRecords, ParserLines) {
     EXPECT_EQ(FunctionParams(r.Head), r.Params) << r.Head;
   }
   EXPECT_EQ(FuncLine({"hyp(a,b)", "sqrt(a*a+b*b)", "", "Geometry"}), "hyp=a,b|sqrt(a*a+b*b)");
+  // Parameters written with ";" reach the parser split as it splits them.
+  EXPECT_EQ(FuncLine({"hyp(a;b)", "sqrt(a*a+b*b)", "", "Geometry"}), "hyp=a,b|sqrt(a*a+b*b)");
+  EXPECT_EQ(FuncLine({"f(a;b", "a;b", "", ""}), "f=|a;b");
+}
+
+TEST(ListRecords, CharactersAFieldCannotKeep) {
+  struct TRow {
+    std::string Text;
+    std::optional<char> Unstorable;
+  };
+  const TRow rows[] = {
+      {"", std::nullopt},
+      {"два с половиной ; в запятых [x]=\"y\" \t", std::nullopt},
+      {"два с половиной | в запятых", '|'},
+      {"a\nb|c", '\n'},
+      {"a\rb", '\r'},
+      {std::string("a\0b", 3), '\0'},
+  };
+  for (const TRow& r : rows) EXPECT_EQ(UnstorableListChar(r.Text), r.Unstorable) << r.Text;
 }
 
 struct TConstLoadRow {

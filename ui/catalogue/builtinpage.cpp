@@ -21,18 +21,31 @@ QStringList BuiltinCategories() {
   return names;
 }
 
-void FillBuiltinTree(TCatalogueTree& tree) {
+void FillBuiltinTree(TCatalogueTree& tree, char argumentSeparator) {
   for (const QString& category : BuiltinCategories()) {
     QTreeWidgetItem* row = tree.AddCategory(category);
     for (int i = 0; i < kFuncCount; ++i) {
       const TFunc& f = FuncTable[static_cast<size_t>(i)];
       if (CategoryOf(f) != category) continue;
       auto* entry = new QTreeWidgetItem(row);
-      entry->setText(0, QString::fromUtf8(f.Name) + "(" + QString::fromUtf8(f.Args) + ")");
-      entry->setData(1, Qt::UserRole, i);  // the description's function
+      entry->setData(1, Qt::UserRole, i);  // the row's function
     }
   }
+  ShowBuiltinCalls(tree, argumentSeparator);
   RetranslateBuiltinTree(tree);
+}
+
+void ShowBuiltinCalls(TCatalogueTree& tree, char argumentSeparator) {
+  for (int i = 0; i < tree.topLevelItemCount(); ++i) {
+    QTreeWidgetItem* row = tree.topLevelItem(i);
+    for (int j = 0; j < row->childCount(); ++j) {
+      QTreeWidgetItem* entry = row->child(j);
+      const TFunc& f = FuncTable[entry->data(1, Qt::UserRole).toUInt()];
+      // The table writes the arguments as the engine reads them, with ",".
+      const QString args = QString::fromUtf8(f.Args).replace(QLatin1Char(','), QLatin1Char(argumentSeparator));
+      entry->setText(0, QString::fromUtf8(f.Name) + "(" + args + ")");
+    }
+  }
 }
 
 void RetranslateBuiltinTree(TCatalogueTree& tree) {

@@ -36,6 +36,12 @@ class TRowDelegate : public QStyledItemDelegate {
     return size;
   }
 };
+
+// A tip in rich text wraps at a readable width (a long description would
+// otherwise run across the whole screen); the text's own blanks stay.
+QString WrappingToolTip(const QString& text) {
+  return "<p style=\"white-space:pre-wrap\">" + text.toHtmlEscaped() + "</p>";
+}
 }  // namespace
 
 TCatalogueTree::TCatalogueTree(const QString& objectName, const QStringList& headers, QWidget* parent)
@@ -252,7 +258,7 @@ bool TCatalogueTree::viewportEvent(QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const QString text = CutCellText(indexAt(help->pos()));
     if (text.isEmpty()) QToolTip::hideText();
-    else QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+    else QToolTip::showText(help->globalPos(), WrappingToolTip(text), viewport(), visualRect(indexAt(help->pos())));
     return true;
   }
   const bool handled = QTreeWidget::viewportEvent(event);

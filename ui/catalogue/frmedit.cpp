@@ -17,7 +17,9 @@
 #include "platform/helpviewer.h"
 #include "platform/messageboxes.h"
 #include "storage/profilefile.h"
+#include "storage/listrecords.h"
 #include "ui/catalogue/editerror.h"
+#include "ui/catalogue/entrynames.h"
 #include "ui/catalogue/errordisplay.h"
 #include "ui/catalogue/typingfilters.h"
 #include "ui/widgets/anchors.h"
@@ -31,6 +33,34 @@ constexpr const char* kNoName = QT_TRANSLATE_NOOP("TfrmEdit", "Не введен
 constexpr const char* kBadName = QT_TRANSLATE_NOOP("TfrmEdit", "Неверное имя переменной или функции");
 constexpr const char* kNameInUse = QT_TRANSLATE_NOOP("TfrmEdit", "Переменная или функция с таким именем уже существует");
 constexpr const char* kNoValue = QT_TRANSLATE_NOOP("TfrmEdit", "Не задано значение переменной");
+constexpr const char* kNotAHead = QT_TRANSLATE_NOOP("TfrmEdit", "Заголовок функции должен иметь вид имя(параметры)");
+constexpr const char* kNoBody = QT_TRANSLATE_NOOP("TfrmEdit", "Не задано тело функции");
+constexpr const char* kValueFault = QT_TRANSLATE_NOOP("TfrmEdit", "Ошибка в значении: %1");
+constexpr const char* kUnstorable = QT_TRANSLATE_NOOP("TfrmEdit", "Символ %1 нельзя сохранить в поле \"%2\"");
+constexpr const char* kBarInBody = QT_TRANSLATE_NOOP("TfrmEdit",
+    "Символ \"|\" нельзя сохранить в теле функции; побитовое ИЛИ запишите иначе, например a+b-(a&b) вместо a|b");
+
+const char* NameMessage(TNameFault fault) {
+  switch (fault) {
+    case TNameFault::NoName: return kNoName;
+    case TNameFault::BadName: return kBadName;
+    case TNameFault::NameInUse: return kNameInUse;
+    case TNameFault::NotAHead: return kNotAHead;
+    case TNameFault::None: break;
+  }
+  return nullptr;
+}
+
+// A character as a message names it: in quotes, or by its code when it
+// cannot be seen.
+QString CharName(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  if (code < 0x20) return QString("U+%1").arg(code, 4, 16, QLatin1Char('0')).toUpper();
+  return "\"" + QString(QLatin1Char(c)) + "\"";
+}
+
+// A label's text without the accelerator marks a translation may carry.
+QString FieldName(const QLabel* label) { return label->text().remove(QLatin1Char('&')); }
 
 template <class T>
 T* Place(T* widget, int left, int top, int width, int height) {
@@ -155,46 +185,64 @@ void TfrmEdit::done(int result) {
 }
 
 bool TfrmEdit::FormCloseQuery() {
-  if (!ConstMode) {
-    // The list file stores a function as BODY|DESCRIPTION with no escaping,
-    // so a "|" in the body (a pasted one: typing refuses it) would cut the
-    // function at the next start. Refuse it here rather than lose it later,
-    // and say how to write the operator instead.
-    if (edValue->text().contains(QLatin1Char('|'))) {
-      MessageBoxes().Error(this, tr("Символ \"|\" нельзя сохранить в теле функции; "
-                                    "побитовое ИЛИ запишите иначе, например a+b-(a&b) вместо a|b"));
-      return false;
-    }
-    return true;
-  }
+  // Every refusal comes the same way, in the program's error display,
+  // names the field that is wrong and puts the caret in it; the fields keep
+  // what the user typed.
   try {
-    CheckConstant();
+    std::string value;
+    if (ConstMode) value = CheckConstant();
+    else CheckFunction();
+    CheckStorable(edDescription, Label3);
+    CheckStorable(cbCategory, Label4);
+    if (ConstMode) ComputedValue = value;
   } catch (const EZQEditError& e) {
     ShowGeneralError(this, e.what());
     return false;
   }
-  // A value that does not evaluate keeps the dialog open with the engine's
-  // word for what is wrong, even while the main window shows no messages.
-  std::string text;
-  const bool errorOn = std::exchange(m_parser.ErrorOn, true);
-  const bool computed = m_parser.EvaluateToText(edValue->text().toStdString(), text);
-  m_parser.ErrorOn = errorOn;
-  if (!computed) {
-    MessageBoxes().Error(this, QString::fromStdString(TranslateMessage(text)));
-    return false;
-  }
-  ComputedValue = text;
   return true;
 }
 
-void TfrmEdit::CheckConstant() {
-  const std::string name = edName->text().toStdString();
-  if (name.empty()) throw EZQEditError(tr(kNoName).toStdString());
-  if (!TZQParser::IsValidName(name)) throw EZQEditError(tr(kBadName).toStdString());
-  // A changed constant may keep its own name, in any letter case.
-  if (!m_parser.IsNameFree(name) && (OldName.empty() || !SameTextAscii(OldName, name)))
-    throw EZQEditError(tr(kNameInUse).toStdString());
-  if (edValue->text().isEmpty()) throw EZQEditError(tr(kNoValue).toStdString());
+void TfrmEdit::Refuse(QWidget* field, const QString& message) {
+  field->setFocus();
+  throw EZQEditError(message.toStdString());
+}
+
+void TfrmEdit::CheckName(TNameFault fault) {
+  if (fault != TNameFault::None) Refuse(edName, tr(NameMessage(fault)));
+}
+
+std::string TfrmEdit::CheckConstant() {
+  CheckName(CheckConstantName(edName->text().toStdString(), m_parser, OldName));
+  const std::string value = edValue->text().toStdString();
+  if (value.empty()) Refuse(edValue, tr(kNoValue));
+  // Typing keeps "|" out, but a pasted one would evaluate (as "or") and
+  // then cut the entry in the list file.
+  CheckStorable(edValue, Label2);
+  // A value that does not evaluate is refused with the engine's word for
+  // what is wrong, even while the main window shows no messages.
+  std::string text;
+  const bool errorOn = std::exchange(m_parser.ErrorOn, true);
+  const bool computed = m_parser.EvaluateToText(value, text);
+  m_parser.ErrorOn = errorOn;
+  if (!computed) Refuse(edValue, tr(kValueFault).arg(QString::fromStdString(TranslateMessage(text))));
+  return text;
+}
+
+void TfrmEdit::CheckFunction() {
+  CheckName(CheckFunctionHead(edName->text().toStdString(), m_parser.ArgumentSeparator, m_parser, OldName));
+  if (edValue->text().isEmpty()) Refuse(edValue, tr(kNoBody));
+  // The list file stores a function as BODY|DESCRIPTION with no escaping,
+  // so a "|" in the body (a pasted one: typing refuses it) would cut the
+  // function at the next start. Say how to write the operator instead.
+  if (edValue->text().contains(QLatin1Char('|'))) Refuse(edValue, tr(kBarInBody));
+  CheckStorable(edValue, Label2);
+}
+
+void TfrmEdit::CheckStorable(QWidget* field, const QLabel* label) {
+  const auto* box = qobject_cast<const QComboBox*>(field);
+  const QString text = box ? box->currentText() : static_cast<const QLineEdit*>(field)->text();
+  if (const std::optional<char> c = UnstorableListChar(text.toStdString()))
+    Refuse(field, tr(kUnstorable).arg(CharName(*c), FieldName(label)));
 }
 
 bool TfrmEdit::edNameKeyPress(char32_t c) { return AcceptNameChar(c, ConstMode, edName->text().isEmpty()); }

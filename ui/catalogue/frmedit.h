@@ -4,9 +4,13 @@
 // catalogue window fills it, shows it and, on OK, reads the fields back. In
 // constant mode it refuses to close with OK until the name is a free
 // identifier and the value evaluates, and leaves the value's text in
-// ComputedValue.
+// ComputedValue. In function mode it lets a function in only with a free
+// name, a parameter list of distinct names and a body. No field may keep a
+// character that the list files cannot store.
 #include <QDialog>
 #include <string>
+
+#include "ui/catalogue/entrynames.h"
 
 class QComboBox;
 class QLabel;
@@ -59,7 +63,13 @@ class TfrmEdit : public QDialog {
   void FormCreate();
   void FormClose();
   bool FormCloseQuery();
-  void CheckConstant();  // throws EZQEditError
+  // The checks on OK, in the order of the fields; each throws EZQEditError
+  // for the first fault it finds, with the caret put in that field.
+  std::string CheckConstant();  // returns the value's text
+  void CheckFunction();
+  void CheckName(TNameFault fault);
+  void CheckStorable(QWidget* field, const QLabel* label);
+  [[noreturn]] void Refuse(QWidget* field, const QString& message);
   bool edNameKeyPress(char32_t c);
   bool edValueKeyPress(char32_t c);
 

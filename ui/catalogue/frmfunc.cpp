@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/catalogue/frmfunc.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHeaderView>
@@ -23,6 +24,7 @@
 #include "ui/catalogue/catalogueicons.h"
 #include "ui/catalogue/cataloguetree.h"
 #include "ui/catalogue/errordisplay.h"
+#include "ui/catalogue/usercategories.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/borderdrag.h"
 #include "ui/widgets/windowplace.h"
@@ -79,8 +81,11 @@ void TfrmFunc::Retranslate() {
   vtFunc->setHeaderLabels({tr("Функция"), tr("Описание")});
   vtVar->setHeaderLabels({tr("Константа"), tr("Значение"), tr("Описание")});
   vtUserFunc->setHeaderLabels({tr("Функция"), tr("Выражение"), tr("Описание")});
-  // The user pages hold the user's own texts, which stay as written.
+  // The user pages hold the user's own texts, which stay as written; only
+  // the name of the category given to entries with none is translated.
   RetranslateBuiltinTree(*vtFunc);
+  ShowCategoryNames(*vtVar);
+  ShowCategoryNames(*vtUserFunc);
 }
 
 void TfrmFunc::changeEvent(QEvent* event) {
@@ -129,6 +134,18 @@ void TfrmFunc::BuildControls() {
   connect(PageControl, &QTabWidget::currentChanged, this, &TfrmFunc::PageControlChange);
   for (TCatalogueTree* tree : {vtFunc, vtVar, vtUserFunc})
     connect(tree, &TCatalogueTree::EntryChosen, this, [this, tree] { vtDblClick(tree); });
+  // The settings dialog closes, then its caller takes the separator from
+  // it; the focus moves on at the closing. The calls on the functions page
+  // follow once that has run (hence queued), before they are seen again.
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfrmFunc::FollowArgumentSeparator,
+          Qt::QueuedConnection);
+}
+
+void TfrmFunc::FollowArgumentSeparator() {
+  const char separator = m_context.Parser->ArgumentSeparator;
+  if (separator == m_argumentSeparator) return;
+  m_argumentSeparator = separator;
+  ShowBuiltinCalls(*vtFunc, separator);
 }
 
 void TfrmFunc::FormCreate() {
@@ -140,7 +157,8 @@ void TfrmFunc::FormCreate() {
   vtUserFunc->SetLeadingWidths(
       {settings.ReadInteger(kFunction, "UserFunc1", 80), settings.ReadInteger(kFunction, "UserFunc2", 80)});
 
-  FillBuiltinTree(*vtFunc);
+  m_argumentSeparator = m_context.Parser->ArgumentSeparator;
+  FillBuiltinTree(*vtFunc, m_argumentSeparator);
   vtFunc->expandAll();
   vtFunc->ReadExpanded(settings, kFunction);
   LoadListFiles();
@@ -221,6 +239,7 @@ void TfrmFunc::btnCloseClick() { close(); }
 void TfrmFunc::btnHelpClick() { HelpViewer().ShowTopic("Tamrix.hlp", kHelpTopic); }
 
 void TfrmFunc::vtDblClick(TCatalogueTree* tree) {
+  FollowArgumentSeparator();
   const QTreeWidgetItem* item = tree->currentItem();
   if (!item || TCatalogueTree::IsCategoryRow(item) || !m_context.Input) return;
   const QString name = item->text(0);
@@ -238,6 +257,7 @@ void TfrmFunc::vtDblClick(TCatalogueTree* tree) {
 }
 
 void TfrmFunc::showEvent(QShowEvent* event) {
+  FollowArgumentSeparator();
   QWidget::showEvent(event);
   if (QWidget* page = PageControl->currentWidget()) page->setFocus();
 }

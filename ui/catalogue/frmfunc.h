@@ -53,6 +53,9 @@ class TfrmFunc : public QWidget {
   void PageControlChange();
   // Insertion of the focused entry of tree (double click or Enter).
   void vtDblClick(TCatalogueTree* tree);
+  // Writes the functions page's calls with the parser's argument separator
+  // if it changed since they were written.
+  void FollowArgumentSeparator();
 
   static constexpr int kMinWidth = 340;
   static constexpr int kMinHeight = 200;
@@ -78,6 +81,7 @@ class TfrmFunc : public QWidget {
   TCatalogueContext m_context;
   TfrmEdit& m_editor;
   TAnchors* m_anchors = nullptr;
+  char m_argumentSeparator = ',';  // the one the functions page shows
   // The two user pages: rows, category lists, parser lines, list files.
   std::unique_ptr<TConstUserPage> m_constPage;
   std::unique_ptr<TFuncUserPage> m_funcPage;

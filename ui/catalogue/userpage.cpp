@@ -12,7 +12,7 @@
 #include "ui/catalogue/errordisplay.h"
 #include "ui/catalogue/frmedit.h"
 #include "ui/catalogue/frmfunc.h"
-#include "ui/catalogue/othercategory.h"
+#include "ui/catalogue/usercategories.h"
 
 namespace {
 // What differs between the two pages. The captions are the editor's texts.
@@ -66,6 +66,7 @@ std::string TUserPage<Record>::Load() {
     QTreeWidgetItem* row = m_tree.AddCategory(Q(group.Name));
     for (const Record& entry : group.Entries) new TEntryItem<Record>(row, entry);
   }
+  ShowCategoryNames(m_tree);
   Categories = page.Categories;
   return m_loadError;
 }
@@ -76,7 +77,7 @@ TListPage<Record> TUserPage<Record>::Page() const {
   page.Categories = Categories;
   for (int i = 0; i < m_tree.topLevelItemCount(); ++i) {
     const QTreeWidgetItem* row = m_tree.topLevelItem(i);
-    auto& group = page.Groups.emplace_back(TListGroup<Record>{row->text(0).toStdString(), {}});
+    auto& group = page.Groups.emplace_back(TListGroup<Record>{TCatalogueTree::CategoryKey(row).toStdString(), {}});
     for (int j = 0; j < row->childCount(); ++j)
       if (const auto* entry = dynamic_cast<const TEntryItem<Record>*>(row->child(j))) group.Entries.push_back(entry->Rec);
   }
@@ -96,7 +97,7 @@ void TUserPage<Record>::PrepareEditor(TfrmEdit& editor, bool adding) const {
   editor.edValue->clear();
   editor.edDescription->clear();
   editor.cbCategory->clear();
-  for (const std::string& name : Categories) editor.cbCategory->addItem(Q(name));
+  for (const std::string& name : Categories) editor.cbCategory->addItem(ShownCategoryName(name));
   editor.cbCategory->setEditText(QString());
   editor.edName->setFocus();
 }
@@ -107,8 +108,7 @@ Record TUserPage<Record>::RecordFromEditor(const TfrmEdit& editor) const {
   FillFromEditor(r, editor);
   r.Expression = editor.edValue->text().toStdString();
   r.Description = editor.edDescription->text().toStdString();
-  r.Category = editor.cbCategory->currentText().toStdString();
-  if (r.Category.empty()) r.Category = kOtherCategory;
+  r.Category = CategoryKeyOf(editor.cbCategory->currentText(), Categories);
   return r;
 }
 
@@ -121,11 +121,14 @@ void TUserPage<Record>::Add(TfrmEdit& editor, QWidget* owner) {
   QTreeWidgetItem* category = m_tree.FindCategory(Q(record.Category));
   if (!category) {
     category = m_tree.AddCategory(Q(record.Category));
+    category->setText(0, ShownCategoryName(record.Category));
     Categories.push_back(record.Category);
   }
   new TEntryItem<Record>(category, record);
   category->setExpanded(true);
   m_lines.Append(ParserLine(record));
+  // The new name gets room in its column, as names read at start-up do.
+  m_tree.FitTextsAgain();
   Save(owner);
 }
 
@@ -138,7 +141,7 @@ void TUserPage<Record>::Change(TfrmEdit& editor, QWidget* owner) {
   editor.edName->setText(Q(FirstField(item->Rec)));
   editor.edValue->setText(Q(item->Rec.Expression));
   editor.edDescription->setText(Q(item->Rec.Description));
-  editor.cbCategory->setEditText(Q(item->Rec.Category));
+  editor.cbCategory->setEditText(ShownCategoryName(item->Rec.Category));
   if (editor.ShowModal() != QDialog::Accepted) return;
   const Record record = RecordFromEditor(editor);
   // The entry's line is found by its old name; should it be missing, the
@@ -150,6 +153,7 @@ void TUserPage<Record>::Change(TfrmEdit& editor, QWidget* owner) {
   // the file puts it under the new one, which shows from the next start.
   item->Rec = record;
   item->Refresh();
+  m_tree.FitTextsAgain();
   Save(owner);
 }
 

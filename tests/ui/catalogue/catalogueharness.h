@@ -38,6 +38,8 @@ struct TEditorRun {
   std::string OldName;
   QString Name, Value, Description, Category;
   QStringList Categories;
+  // The field that has the caret while the editor stays open after OK.
+  QString FieldInFocus;
 };
 
 class TCatalogueHarness {
@@ -132,6 +134,9 @@ class TCatalogueHarness {
       fill(e);
       QTest::mouseClick(pressOk ? e.btnOk : e.btnCancel, Qt::LeftButton);
       run.ClosedByOk = pressOk && !e.isVisible();
+      if (QWidget* field = e.isVisible() ? e.focusWidget() : nullptr)
+        run.FieldInFocus = qobject_cast<QComboBox*>(field->parentWidget()) ? field->parentWidget()->objectName()
+                                                                           : field->objectName();
       if (e.isVisible()) e.reject();
     });
     trigger();

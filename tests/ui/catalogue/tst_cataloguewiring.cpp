@@ -3,12 +3,13 @@
 // F5 opens the catalogue, a constant added there is inserted into the input
 // line at the caret the line remembered, and the main window shows its
 // value; F7 opens the settings dialog filled from the main window, and OK
-// hands its values back.
+// hands its values back, also to the open catalogue.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -20,6 +21,7 @@
 #include "tests/doubles/scriptedmessageboxes.h"
 #include "ui/catalogue/cataloguetree.h"
 #include "ui/main/programwindows.h"
+#include "ui/options/frmoptions.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
@@ -41,6 +43,7 @@ class TestCatalogueWiring : public QObject {
   void optionsDialogEditsTheMainWindow();
   void theCatalogueGoesAndComesBackWithTheProgram();
   void everyWindowCarriesTheProgramIcon();
+  void builtinCallsFollowTheSettingsDialog();
 };
 
 void TestCatalogueWiring::constantReachesTheMainWindow() {
@@ -168,6 +171,33 @@ void TestCatalogueWiring::everyWindowCarriesTheProgramIcon() {
                                                           &w.aboutBox, &box})
     QVERIFY2(window->windowIcon().pixmap(48).toImage() == icon, window->metaObject()->className());
   for (int side : {16, 24, 32, 48, 64, 128}) QVERIFY(ProgramIcon().availableSizes().contains(QSize(side, side)));
+}
+
+// The catalogue is open while the settings dialog changes the separator
+// pair: once the dialog is closed, the functions page shows, and inserts,
+// the calls as they are now typed.
+void TestCatalogueWiring::builtinCallsFollowTheSettingsDialog() {
+  TWiredProgram program;
+  QVERIFY(program.dir.isValid());
+  TfrmMain& frmMain = program.windows.frmMain;
+  TfrmOptions& frmOptions = program.windows.frmOptions;
+  TfrmFunc& frmFunc = program.windows.frmFunc;
+  frmMain.show();
+  QVERIFY(QTest::qWaitForWindowActive(&frmMain));
+  frmMain.btnFuncClick();
+  QVERIFY(QTest::qWaitForWindowActive(&frmFunc));
+  const QTreeWidgetItem* rol = frmFunc.vtFunc->FindCategory("Другие")->child(10);
+  QCOMPARE(rol->text(0), QString("ROL(X,N)"));
+  for (const auto& [item, call] : {std::pair{1, "ROL(X;N)"}, std::pair{0, "ROL(X,N)"}}) {
+    QTimer::singleShot(0, [&, item = item] {
+      (item == 1 ? frmOptions.rgSeparatorsItem1 : frmOptions.rgSeparatorsItem0)->setChecked(true);
+      QTest::mouseClick(frmOptions.btnOk, Qt::LeftButton);
+      if (frmOptions.isVisible()) frmOptions.reject();
+    });
+    QTest::mouseClick(frmMain.btnOptions, Qt::LeftButton);
+    QTRY_COMPARE(rol->text(0), QString(call));
+  }
+  QVERIFY(program.boxes.Boxes.isEmpty());
 }
 
 QTEST_MAIN(TestCatalogueWiring)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The entry editor on its own: typing filters with their beep, the checks
-// on OK in constant mode with their messages, the computed value, help
+// on OK in both modes with their messages, the computed value, help
 // topics, tab order and the "Edit" settings.
 #include <QClipboard>
 #include <QGuiApplication>
@@ -9,13 +9,20 @@
 #include "keytyping.h"
 
 namespace {
+// Every refusal is shown the same way, in the general error display, which
+// ends a text ending in a letter with a full stop.
 const QString kNoName = "Не введено имя переменной или функции.";
 const QString kBadName = "Неверное имя переменной или функции.";
 const QString kInUse = "Переменная или функция с таким именем уже существует.";
 const QString kNoValue = "Не задано значение переменной.";
-const QString kSyntax = "Синтаксическая ошибка";
+const QString kNotAHead = "Заголовок функции должен иметь вид имя(параметры)";
+const QString kNoBody = "Не задано тело функции.";
+const QString kSyntax = "Ошибка в значении: Синтаксическая ошибка.";
 const QString kBar = "Символ \"|\" нельзя сохранить в теле функции; "
-                     "побитовое ИЛИ запишите иначе, например a+b-(a&b) вместо a|b";
+                     "побитовое ИЛИ запишите иначе, например a+b-(a&b) вместо a|b.";
+QString Unstorable(const QString& character, const QString& field) {
+  return QString("Символ %1 нельзя сохранить в поле \"%2\"").arg(character, field);
+}
 }  // namespace
 
 class TestFrmEdit : public QObject {
@@ -25,10 +32,8 @@ class TestFrmEdit : public QObject {
   void cleanup();
   void typingFilters_data();
   void typingFilters();
-  void constantChecks_data();
-  void constantChecks();
-  void functionModeChecksNothing_data();
-  void functionModeChecksNothing();
+  void okOutcomes_data();
+  void okOutcomes();
   void bodyWithBarStaysOpen();
   void failedCheckKeepsTyping();
   void cancelNeverChecks();
@@ -127,88 +132,133 @@ void TestFrmEdit::typingFilters() {
   QCOMPARE(h->Boxes.Beeps, beeps);
 }
 
-void TestFrmEdit::constantChecks_data() {
+void TestFrmEdit::okOutcomes_data() {
+  QTest::addColumn<bool>("constMode");
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("value");
+  QTest::addColumn<QString>("description");
+  QTest::addColumn<QString>("category");
   QTest::addColumn<QString>("oldName");
-  QTest::addColumn<bool>("closes");
-  QTest::addColumn<QString>("message");
+  QTest::addColumn<QString>("separator");  // the argument separator in force
+  QTest::addColumn<QString>("message");    // empty: the editor closes
+  QTest::addColumn<QString>("field");      // the field that gets the caret
   QTest::addColumn<QString>("computed");
 
-  QTest::newRow("no name, no value: first check only") << "" << "" << "" << false << kNoName << "";
-  QTest::newRow("name not an identifier") << "1a" << "1" << "" << false << kBadName << "";
-  QTest::newRow("name with a blank") << "a b" << "1" << "" << false << kBadName << "";
-  QTest::newRow("built-in function") << "sin" << "1" << "" << false << kInUse << "";
-  QTest::newRow("built-in constant Pi") << "PI" << "1" << "" << false << kInUse << "";
-  QTest::newRow("built-in constant e") << "E" << "1" << "" << false << kInUse << "";
-  QTest::newRow("other user constant") << "rate" << "1" << "" << false << kInUse << "";
-  QTest::newRow("user function name") << "F" << "1" << "" << false << kInUse << "";
-  QTest::newRow("renamed to a user function") << "f" << "1" << "rate" << false << kInUse << "";
-  QTest::newRow("keeps its name") << "rate" << "1" << "rate" << true << "" << "1";
-  QTest::newRow("keeps its name in other case") << "Rate" << "7" << "rate" << true << "" << "7";
-  QTest::newRow("no value") << "x1" << "" << "" << false << kNoValue << "";
-  QTest::newRow("incomplete value") << "x1" << "2*" << "" << false << kSyntax << "";
-  QTest::newRow("value of an unknown name") << "x1" << "nix" << "" << false << kSyntax << "";
-  QTest::newRow("value computed") << "x1" << "2*3" << "" << true << "" << "6";
-  QTest::newRow("value from a user constant") << "x1" << "rate*2" << "" << true << "" << "10";
+  const auto row = [](const char* what, bool constMode, const QString& name, const QString& value,
+                      const QString& message = {}, const QString& field = {}, const QString& computed = {}) {
+    QTest::newRow(what) << constMode << name << value << QString() << QString() << QString() << QString(",")
+                        << message << field << computed;
+  };
+  const auto full = [](const char* what, bool constMode, const QString& name, const QString& value,
+                       const QString& description, const QString& category, const QString& oldName,
+                       const QString& separator, const QString& message = {}, const QString& field = {},
+                       const QString& computed = {}) {
+    QTest::newRow(what) << constMode << name << value << description << category << oldName << separator << message
+                        << field << computed;
+  };
+  // Constants.
+  row("const: no name, no value: first check only", true, "", "", kNoName, "edName");
+  row("const: name not an identifier", true, "1a", "1", kBadName, "edName");
+  row("const: name with a blank", true, "a b", "1", kBadName, "edName");
+  row("const: built-in function", true, "sin", "1", kInUse, "edName");
+  row("const: built-in constant Pi", true, "PI", "1", kInUse, "edName");
+  row("const: built-in constant e", true, "E", "1", kInUse, "edName");
+  row("const: other user constant", true, "rate", "1", kInUse, "edName");
+  row("const: user function name", true, "F", "1", kInUse, "edName");
+  full("const: renamed to a user function", true, "f", "1", "", "", "rate", ",", kInUse, "edName");
+  full("const: keeps its name", true, "rate", "1", "", "", "rate", ",", {}, {}, "1");
+  full("const: keeps its name in other case", true, "Rate", "7", "", "", "rate", ",", {}, {}, "7");
+  row("const: no value", true, "x1", "", kNoValue, "edValue");
+  row("const: incomplete value", true, "x1", "2*", kSyntax, "edValue");
+  row("const: value of an unknown name", true, "x1", "nix", kSyntax, "edValue");
+  row("const: pasted bar in the value", true, "x1", "5|3", Unstorable("\"|\"", "Значение"), "edValue");
+  row("const: value computed", true, "x1", "2*3", {}, {}, "6");
+  row("const: value from a user constant", true, "x1", "rate*2", {}, {}, "10");
+  full("const: bar in the description", true, "x1", "1", "два с половиной | в запятых", "", "", ",",
+       Unstorable("\"|\"", "Описание"), "edDescription");
+  full("const: bar in the category", true, "x1", "1", "", "a|b", "", ",", Unstorable("\"|\"", "Категория"),
+       "cbCategory");
+  full("const: line break in the category", true, "x1", "1", "", "a\nb", "", ",", Unstorable("U+000A", "Категория"),
+       "cbCategory");
+  full("const: name checked before the description", true, "", "1", "a|b", "", "", ",", kNoName, "edName");
+  full("const: every other sign in description and category", true, "x1", "1",
+       " два с половиной; в запятых [x]=\"y\" ", "[Физика]=\"1\";", "", ",", {}, {}, "1");
+  // Functions.
+  row("func: no head, no body: first check only", false, "", "", kNoName, "edName");
+  row("func: nothing before the bracket", false, "(x)", "x", kNoName, "edName");
+  row("func: name not an identifier", false, "1f(x)", "x", kBadName, "edName");
+  row("func: built-in function", false, "sin(x)", "x*2", kInUse, "edName");
+  row("func: built-in constant Pi", false, "pi()", "3", kInUse, "edName");
+  row("func: user constant", false, "RATE(x)", "x", kInUse, "edName");
+  row("func: the same head again", false, "f(x)", "x+1", kInUse, "edName");
+  row("func: other user function, other case", false, "F(y)", "y", kInUse, "edName");
+  full("func: keeps its name in other case", false, "F(y)", "y*3", "", "", "f", ",");
+  full("func: renamed to a user constant", false, "rate(x)", "x", "", "", "f", ",", kInUse, "edName");
+  row("func: head without parameter list", false, "g", "1", kNotAHead, "edName");
+  row("func: list not closed", false, "g(x", "x", kNotAHead, "edName");
+  row("func: text after the list", false, "g(x)y", "x", kNotAHead, "edName");
+  row("func: parameter not a name", false, "g(x,1y)", "x", kBadName, "edName");
+  row("func: empty parameter", false, "g(x,)", "x", kBadName, "edName");
+  row("func: parameter twice", false, "g(x,X)", "x", kInUse, "edName");
+  row("func: semicolon where comma separates", false, "g(x;y)", "x", kBadName, "edName");
+  full("func: semicolon where it separates", false, "g(x;y)", "x", "", "", "", ";");
+  full("func: comma where semicolon separates", false, "g(x,y)", "x", "", "", "", ";", kBadName, "edName");
+  row("func: no parameters", false, "g()", "2");
+  row("func: no body", false, "g(x)", "", kNoBody, "edValue");
+  row("func: bar in the body", false, "g(x)", "x|1", kBar, "edValue");
+  full("func: bar in the description", false, "g(x)", "x", "a|b", "", "", ",", Unstorable("\"|\"", "Описание"),
+       "edDescription");
+  full("func: bar in the category", false, "g(x)", "x", "", "|", "", ",", Unstorable("\"|\"", "Категория"),
+       "cbCategory");
+  row("func: accepted", false, "hyp(a,b)", "sqrt(a^2+b^2)");
 }
 
-void TestFrmEdit::constantChecks() {
+void TestFrmEdit::okOutcomes() {
+  QFETCH(bool, constMode);
   QFETCH(QString, name);
   QFETCH(QString, value);
+  QFETCH(QString, description);
+  QFETCH(QString, category);
   QFETCH(QString, oldName);
-  QFETCH(bool, closes);
+  QFETCH(QString, separator);
   QFETCH(QString, message);
+  QFETCH(QString, field);
   QFETCH(QString, computed);
+  h->Parser->ArgumentSeparator = separator.front().toLatin1();
+  h->Parser->DecimalSeparator = separator == ";" ? ',' : '.';
   // The messages are the same whether the main window shows its own or not.
   for (const bool errorOn : {true, false}) {
     h->Parser->ErrorOn = errorOn;
     h->Boxes.Boxes.clear();
     h->Edit().OldName = oldName.toStdString();
-    const TEditorRun run = Run(true, [&](TfrmEdit& e) {
+    const TEditorRun run = Run(constMode, [&](TfrmEdit& e) {
       e.edName->setText(name);
       e.edValue->setText(value);
+      e.edDescription->setText(description);
+      e.cbCategory->setEditText(category);
     });
-    QCOMPARE(run.ClosedByOk, closes);
-    QCOMPARE(h->Exceptions() + h->Boxes.Texts(TScriptedMessageBoxes::Kind::Error),
-             message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(run.ClosedByOk, message.isEmpty());
+    // One way for every refusal: the general error display.
+    QCOMPARE(h->Exceptions(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(h->Boxes.Boxes.size(), h->Exceptions().size());
+    QCOMPARE(run.FieldInFocus, field);
     QCOMPARE(h->Parser->ErrorOn, errorOn);
-    if (closes) QCOMPARE(QString::fromStdString(h->Edit().ComputedValue), computed);
+    if (run.ClosedByOk && constMode) QCOMPARE(QString::fromStdString(h->Edit().ComputedValue), computed);
   }
-}
-
-void TestFrmEdit::functionModeChecksNothing_data() {
-  QTest::addColumn<QString>("head");
-  QTest::addColumn<QString>("body");
-  QTest::newRow("empty head and body") << "" << "";
-  QTest::newRow("head without bracket") << "g" << "1";
-  QTest::newRow("unclosed head") << "f(x" << "x";
-  QTest::newRow("name in use, body broken") << "sin(x)" << "2*";
-}
-
-void TestFrmEdit::functionModeChecksNothing() {
-  QFETCH(QString, head);
-  QFETCH(QString, body);
-  const TEditorRun run = Run(false, [&](TfrmEdit& e) {
-    e.edName->setText(head);
-    e.edValue->setText(body);
-  });
-  QVERIFY(run.ClosedByOk);
-  QVERIFY(h->Exceptions().isEmpty());
 }
 
 void TestFrmEdit::bodyWithBarStaysOpen() {
   // A pasted "|" would cut the body in the list file: OK refuses and says why.
   QString bodyAfter;
   const TEditorRun run = Run(false, [&](TfrmEdit& e) {
-    e.edName->setText("f(x)");
+    e.edName->setText("g(x)");
     e.edValue->setText("x|1");
     QTest::mouseClick(e.btnOk, Qt::LeftButton);
     bodyAfter = e.edValue->text();
   }, false);
   QVERIFY(run.Opened);
   QCOMPARE(bodyAfter, QString("x|1"));
-  QCOMPARE(h->Boxes.Texts(TScriptedMessageBoxes::Kind::Error), QStringList{kBar});
+  QCOMPARE(h->Exceptions(), QStringList{kBar});
 }
 
 void TestFrmEdit::failedCheckKeepsTyping() {

@@ -64,6 +64,15 @@ class TestFrmFunc : public QObject {
   void helpButton();
   void closingOnlyHides();
   void followsTheLanguage();
+  void refusedEntriesChangeNothing_data();
+  void refusedEntriesChangeNothing();
+  void entriesComeBackAsTyped_data();
+  void entriesComeBackAsTyped();
+  void earlierFilesReadAsBefore();
+  void builtinCallsFollowTheSeparator_data();
+  void builtinCallsFollowTheSeparator();
+  void columnsFitAfterAddAndChange_data();
+  void columnsFitAfterAddAndChange();
 
  private:
   std::unique_ptr<TCatalogueHarness> h;
@@ -482,13 +491,14 @@ void TestFrmFunc::followsTheLanguage() {
   struct TRow {
     const char* Code;
     QStringList Tabs, Headers;
-    QString Category, Sine, Editor, Cancel, NoName;
+    QString Category, Sine, Editor, Cancel, NoName, Other;
   };
   const TRow rows[] = {
       {"en", {"Functions", "Constants", "User functions"}, {"Constant", "Value", "Description"}, "Trigonometric",
-       "sine", "Add constant", "Cancel", "No name entered for the variable or function."},
+       "sine", "Add constant", "Cancel", "No name entered for the variable or function.", "Other"},
       {"ru", {"Функции", "Константы", "Пользовательские функции"}, {"Константа", "Значение", "Описание"},
-       "Тригонометрические", "синус", "Добавить константу", "Отмена", "Не введено имя переменной или функции."},
+       "Тригонометрические", "синус", "Добавить константу", "Отмена", "Не введено имя переменной или функции.",
+       kOther},
   };
   for (const TRow& row : rows) {
     TInterfaceLanguage language(row.Code);
@@ -506,13 +516,234 @@ void TestFrmFunc::followsTheLanguage() {
     QCOMPARE(run.Title, row.Editor);
     QCOMPARE(h->Edit().btnCancel->text(), row.Cancel);
     QCOMPARE(h->Exceptions().last(), row.NoName);
+    // The category of entries given none shows in the interface's language,
+    // and its shown name chooses it; the file keeps one key in both.
+    const QString mine = QString("o") + row.Code;
+    QVERIFY(h->Add(kVar, TCatalogueHarness::Typing(mine, "1")).ClosedByOk);
+    const TEditorRun named = h->Add(kVar, TCatalogueHarness::Typing(mine + "2", "2", "", row.Other));
+    QVERIFY(named.ClosedByOk);
+    QCOMPARE(named.Categories, (QStringList{"Тригонометрические", row.Other}));
+    QCOMPARE(Categories(*w.vtVar), (QStringList{"Тригонометрические", row.Other}));
+    QCOMPARE(Children(w.vtVar->topLevelItem(1)).mid(Children(w.vtVar->topLevelItem(1)).size() - 2),
+             (QStringList{mine, mine + "2"}));
+    QVERIFY(h->FileBytes("variables.lst").contains("[" + kOtherCp1251 + "]\r\n"));
+    QVERIFY(!h->FileBytes("variables.lst").contains("Other"));
     // The expanded state goes by the category's own name in every language.
     w.close();
+    QCOMPARE(h->Settings->ReadString("Const", kOther.toStdString(), "?"), std::string("1"));
+    QCOMPARE(h->Settings->ReadString("Const", "Other", "?"), std::string("?"));
     QVERIFY(h->Settings->ReadBool("Function", "Тригонометрические", false));
     QCOMPARE(h->Settings->ReadString("Function", row.Category.toStdString(), "?"),
              std::string(row.Category == "Trigonometric" ? "?" : "1"));
     w.ShowCatalogue();
   }
+}
+
+void TestFrmFunc::refusedEntriesChangeNothing_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("value");
+  QTest::addColumn<QString>("description");
+  QTest::addColumn<QString>("category");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("the same head again") << kUserFunc << "hyp(a,b)" << "a+b" << "" << "Geometry"
+                                       << "Переменная или функция с таким именем уже существует.";
+  QTest::newRow("a built-in function's name") << kUserFunc << "sin(x)" << "x*2" << "" << ""
+                                              << "Переменная или функция с таким именем уже существует.";
+  QTest::newRow("a user constant's name") << kUserFunc << "g(x)" << "x" << "" << ""
+                                          << "Переменная или функция с таким именем уже существует.";
+  QTest::newRow("an empty function") << kUserFunc << "" << "" << "" << "" << "Не введено имя переменной или функции.";
+  QTest::newRow("a function without body") << kUserFunc << "k(x)" << "" << "" << "" << "Не задано тело функции.";
+  QTest::newRow("bar in a function's description") << kUserFunc << "k(x)" << "x" << "два с половиной | в запятых"
+                                                   << "" << "Символ \"|\" нельзя сохранить в поле \"Описание\"";
+  QTest::newRow("bar in a constant's category") << kVar << "k" << "1" << "" << "a|b"
+                                                << "Символ \"|\" нельзя сохранить в поле \"Категория\"";
+  QTest::newRow("a constant named as a function") << kVar << "HYP" << "1" << "" << ""
+                                                  << "Переменная или функция с таким именем уже существует.";
+}
+
+void TestFrmFunc::refusedEntriesChangeNothing() {
+  QFETCH(int, page);
+  QFETCH(QString, name);
+  QFETCH(QString, value);
+  QFETCH(QString, description);
+  QFETCH(QString, category);
+  QFETCH(QString, message);
+  h->ShowCatalogue(kVar);
+  AddConstant("g", "9.81", "", "Physics");
+  QVERIFY(h->Add(kUserFunc, TCatalogueHarness::Typing("hyp(a,b)", "sqrt(a^2+b^2)", "", "Geometry")).ClosedByOk);
+  const QByteArray constants = h->FileBytes("variables.lst");
+  const QByteArray functions = h->FileBytes("functions.lst");
+  const TEditorRun run = h->Add(page, TCatalogueHarness::Typing(name, value, description, category));
+  QVERIFY(run.Opened);
+  QVERIFY(!run.ClosedByOk);
+  QCOMPARE(h->Exceptions(), QStringList{message});
+  QCOMPARE(Categories(*h->Func().vtVar), QStringList{"Physics"});
+  QCOMPARE(Categories(*h->Func().vtUserFunc), QStringList{"Geometry"});
+  QCOMPARE(Children(h->Row(kUserFunc, "Geometry")), QStringList{"hyp(a,b)"});
+  QCOMPARE(h->Parser->UserFunctions.Count() + h->Parser->UserConstants.Count(), 2);
+  QCOMPARE(h->FileBytes("variables.lst"), constants);
+  QCOMPARE(h->FileBytes("functions.lst"), functions);
+  for (int pass = 0; pass < 2; ++pass) {  // the same now and after a restart
+    QCOMPARE(h->Eval("hyp(3,4)"), std::string("5"));
+    QCOMPARE(h->Eval("sin(30)"), std::string("0.5"));
+    QCOMPARE(h->Eval("g"), std::string("9.81"));
+    h->Restart();
+  }
+}
+
+namespace {
+// Every printable ASCII sign but "|", Cyrillic, signs of Windows-1251 and
+// beyond it, quotes at both ends.
+QString EveryStorableSign() {
+  QString text = "\"";
+  for (char c = ' '; c < 0x7F; ++c)
+    if (c != '|') text += QLatin1Char(c);
+  return text + " два с половиной; в запятых №€° 日😀 \"";
+}
+}  // namespace
+
+void TestFrmFunc::entriesComeBackAsTyped_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("value");
+  QTest::addColumn<QString>("description");
+  QTest::addColumn<QString>("category");
+  QTest::addColumn<QString>("shownCategory");  // what the page shows, then and after a restart
+  QTest::addColumn<QString>("expression");
+  QTest::addColumn<QString>("result");
+  const QString all = EveryStorableSign();
+  QTest::newRow("constant, every sign") << kVar << "g_1" << "(ROL(8,1)*2.5-E/E)^2" << all << all.mid(1, 60)
+                                        << all.mid(1, 60).trimmed() << "g_1" << "1521";
+  QTest::newRow("constant, blanks at the ends") << kVar << "k" << "1" << "  в запятых  " << "  Физика  " << "Физика"
+                                                << "k" << "1";
+  QTest::newRow("constant, default category") << kVar << "k" << "2" << "" << "" << kOther << "k" << "2";
+  QTest::newRow("function, every sign") << kUserFunc << "f_2(a,b,_c)" << "a+b*_c-ROL(a,1)/2^0" << all << all.mid(30)
+                                        << all.mid(30).trimmed() << "f_2(1,2,3)" << "5";
+  QTest::newRow("function, no parameters") << kUserFunc << "two()" << "1+1" << "\"" << "\"q\"" << "\"q\""
+                                           << "two()*3" << "6";
+}
+
+void TestFrmFunc::entriesComeBackAsTyped() {
+  QFETCH(int, page);
+  QFETCH(QString, name);
+  QFETCH(QString, value);
+  QFETCH(QString, description);
+  QFETCH(QString, category);
+  QFETCH(QString, shownCategory);
+  QFETCH(QString, expression);
+  QFETCH(QString, result);
+  h->ShowCatalogue(page);
+  QVERIFY(h->Add(page, TCatalogueHarness::Typing(name, value, description, category)).ClosedByOk);
+  for (int pass = 0; pass < 2; ++pass) {  // as added, then after a restart
+    QCOMPARE(Categories(h->Tree(page)), QStringList{shownCategory});
+    QCOMPARE(Cells(h->Row(page, shownCategory, name)), (QStringList{name, value, description}));
+    QCOMPARE(QString::fromStdString(h->Eval(expression.toStdString())), result);
+    h->Restart();
+  }
+  QVERIFY(h->Exceptions().isEmpty());
+}
+
+void TestFrmFunc::earlierFilesReadAsBefore() {
+  // What earlier versions wrote, and what they let in, reads as it did:
+  // a description cut at its "|", a head without parameter list, a user
+  // function over a built-in, two of one head. Starting writes nothing.
+  h->Windows = {};
+  const QByteArray constants = "[Physics]\r\ng=9.81|9.81|two|parts\r\n[ Blank ]\r\nb=1|1|\r\n";
+  const QByteArray functions = "[F]\r\nhyp(a,b)=sqrt(a*a+b*b)|\r\nsin(x)=x*2|\r\nbare=1|\r\nhyp(a,b)=a+b|\r\n"
+                               "semi(a;b)=a-b|\r\n";
+  h->WriteFile("variables.lst", constants);
+  h->WriteFile("functions.lst", functions);
+  h->Start();
+  QCOMPARE(Categories(*h->Func().vtVar), (QStringList{"Physics", "Blank"}));
+  QCOMPARE(Cells(h->Row(kVar, "Physics", "g")), (QStringList{"g", "9.81", "two"}));
+  QCOMPARE(Children(h->Row(kUserFunc, "F")), (QStringList{"hyp(a,b)", "sin(x)", "bare", "hyp(a,b)", "semi(a;b)"}));
+  QCOMPARE(h->Eval("hyp(3,4)"), std::string("5"));
+  QCOMPARE(h->Eval("sin(30)"), std::string("60"));
+  // The parser splits the parameters at "," only; a head written with ";"
+  // gets its parameters all the same.
+  QCOMPARE(h->Eval("semi(5,2)"), std::string("3"));
+  QCOMPARE(h->FileBytes("variables.lst"), constants);
+  QCOMPARE(h->FileBytes("functions.lst"), functions);
+  QVERIFY(h->Exceptions().isEmpty());
+}
+
+void TestFrmFunc::builtinCallsFollowTheSeparator_data() {
+  QTest::addColumn<QString>("separators");  // decimal, then argument
+  QTest::addColumn<QString>("rol");
+  QTest::addColumn<QString>("call");
+  QTest::newRow(". and ,") << ".," << "ROL(X,N)" << "ROL(8,1)";
+  QTest::newRow(", and ;") << ",;" << "ROL(X;N)" << "ROL(8;1)";
+}
+
+void TestFrmFunc::builtinCallsFollowTheSeparator() {
+  QFETCH(QString, separators);
+  QFETCH(QString, rol);
+  QFETCH(QString, call);
+  const auto texts = [&] {
+    return QStringList{h->Row(kFunc, kOther)->child(10)->text(0), h->Row(kFunc, kOther)->child(11)->text(0)};
+  };
+  const QString ror = QString(rol).replace("ROL", "ROR");
+  h->Parser->DecimalSeparator = separators[0].toLatin1();
+  h->Parser->ArgumentSeparator = separators[1].toLatin1();
+  h->ShowCatalogue(kFunc);
+  QCOMPARE(texts(), (QStringList{rol, ror}));
+  // As shown, so inserted, and typed on it works.
+  h->Input->setEditText("");
+  h->Input->SavedSelStart = 0;
+  h->Func().vtFunc->setCurrentItem(h->Row(kFunc, kOther, rol));
+  QTest::keyClick(h->Func().vtFunc, Qt::Key_Return);
+  QCOMPARE(h->Input->currentText(), rol);
+  QCOMPARE(h->Input->SavedSelStart, 7);
+  QCOMPARE(h->Eval(call.toStdString()), std::string("16"));
+  // The settings change while the window is open: the calls follow once
+  // the focus moves on (as when the settings dialog closes), or at the
+  // latest when one is inserted.
+  h->Parser->ArgumentSeparator = separators == ".," ? ';' : ',';
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  QCOMPARE(texts()[0], QString(rol).replace(separators[1], QChar(h->Parser->ArgumentSeparator)));
+  h->Parser->ArgumentSeparator = separators[1].toLatin1();
+  h->Input->setEditText("");
+  h->Input->SavedSelStart = 0;
+  QTest::keyClick(h->Func().vtFunc, Qt::Key_Return);
+  QCOMPARE(h->Input->currentText(), rol);
+  QCOMPARE(texts(), (QStringList{rol, ror}));
+}
+
+void TestFrmFunc::columnsFitAfterAddAndChange_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("longer");
+  QTest::addColumn<QString>("value");
+  QTest::newRow("constant") << kVar << "gravity_of_earth" << "gravity_of_the_earth_at_sea_level" << "9.81";
+  QTest::newRow("function") << kUserFunc << "hypotenuse(a,b)" << "hypotenuse_of_a_triangle(a,b)" << "a+b";
+}
+
+void TestFrmFunc::columnsFitAfterAddAndChange() {
+  QFETCH(int, page);
+  QFETCH(QString, name);
+  QFETCH(QString, longer);
+  QFETCH(QString, value);
+  h->Func().resize(640, 400);
+  h->ShowCatalogue(page);
+  TCatalogueTree& tree = h->Tree(page);
+  const auto room = [&](const QString& text) {
+    QTreeWidgetItem* row = h->Row(page, kOther, text);
+    return tree.columnWidth(0) - (tree.visualItemRect(row).left() + QFontMetrics(row->font(0)).horizontalAdvance(text));
+  };
+  QVERIFY(h->Add(page, TCatalogueHarness::Typing(name, value)).ClosedByOk);
+  QVERIFY(room(name) > 0);
+  QVERIFY(h->Change(page, h->Row(page, kOther, name), TCatalogueHarness::Typing(longer, value)).ClosedByOk);
+  QVERIFY(room(longer) > 0);
+  const int fitted = tree.columnWidth(0);
+  // As wide as the same entry gets at start-up.
+  h->Restart();
+  h->Func().resize(640, 400);
+  h->ShowCatalogue(page);
+  QCOMPARE(h->Tree(page).columnWidth(0), fitted);
 }
 
 QTEST_MAIN(TestFrmFunc)

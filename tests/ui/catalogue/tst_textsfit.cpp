@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
+#include <QTextDocumentFragment>
 #include <QToolTip>
 #include <QTreeWidgetItemIterator>
 
@@ -37,14 +38,25 @@ int ButtonTextRoom(const QAbstractButton& b) {
   return b.width() - 2 * s.pixelMetric(QStyle::PM_DefaultFrameWidth);
 }
 
-// The tooltip the tree shows over a cell.
-QString CellToolTip(QTreeView& tree, const QRect& cell) {
+// The tooltip the tree shows over a cell, as it reads, and how wide it is.
+struct TToolTip {
+  QString Text;
+  int Width = 0;
+};
+
+TToolTip CellToolTip(QTreeView& tree, const QRect& cell) {
   QHelpEvent help(QEvent::ToolTip, cell.center(), tree.viewport()->mapToGlobal(cell.center()));
   QCoreApplication::sendEvent(tree.viewport(), &help);
-  const QString text = QToolTip::text();
+  TToolTip tip{QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText(), 0};
+  if (!Qt::mightBeRichText(QToolTip::text())) tip.Text = QToolTip::text();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->inherits("QTipLabel") && w->isVisible()) tip.Width = w->width();
   QToolTip::hideText();
-  return text;
+  return tip;
 }
+
+// A tip wraps its text at about 80 average characters.
+constexpr int kReadableTipChars = 90;
 
 void CheckTree(QTreeWidget& tree, QStringList& cut) {
   const QStyleOptionViewItem option;
@@ -57,7 +69,11 @@ void CheckTree(QTreeWidget& tree, QStringList& cut) {
       const QFontMetrics fm((*it)->font(c));
       if (cell.height() < fm.height() + 1) cut << tree.objectName() + " row too low: " + text;
       const int room = cell.width() - 2 * (tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-      if (fm.horizontalAdvance(text) > room && CellToolTip(tree, cell) != text) cut << tree.objectName() + ": " + text;
+      if (fm.horizontalAdvance(text) <= room) continue;
+      const TToolTip tip = CellToolTip(tree, cell);
+      if (tip.Text != text) cut << tree.objectName() + ": " + text + " / " + tip.Text;
+      if (tip.Width > kReadableTipChars * QFontMetrics(QToolTip::font()).averageCharWidth())
+        cut << tree.objectName() + " tip too wide: " + text;
     }
   }
   QHeaderView& header = *tree.header();
@@ -130,7 +146,9 @@ void TestTextsFit::everyTextFits() {
 
   TCatalogueHarness h;
   h.WriteFile("variables.lst", "[Physics]\r\ngravity_of_earth=9.80665|9.80665|standard gravity\r\n");
-  h.WriteFile("functions.lst", "[Geometry]\r\nhypotenuse(a,b)=sqrt(a*a+b*b)|the long side\r\n");
+  h.WriteFile("functions.lst", "[Geometry]\r\nhypotenuse(a,b)=sqrt(a*a+b*b)|the long side\r\n"
+                              "leg(c,a)=sqrt(c*c-a*a)|" + QByteArray("the other side of a right triangle, ").repeated(3) +
+                              "\r\n");
   h.Start();
   QStringList cut;
   const auto check = [&](QWidget& w) {
