@@ -148,6 +148,7 @@ void TestFrmEdit::constantChecks_data() {
   QTest::newRow("keeps its name in other case") << "Rate" << "7" << "rate" << true << "" << "7";
   QTest::newRow("no value") << "x1" << "" << "" << false << kNoValue << "";
   QTest::newRow("incomplete value") << "x1" << "2*" << "" << false << kSyntax << "";
+  QTest::newRow("value with a stray separator") << "x1" << "1,5" << "" << false << kSyntax << "";
   QTest::newRow("value of an unknown name") << "x1" << "nix" << "" << false << kSyntax << "";
   QTest::newRow("value computed") << "x1" << "2*3" << "" << true << "" << "6";
   QTest::newRow("value from a user constant") << "x1" << "rate*2" << "" << true << "" << "10";
