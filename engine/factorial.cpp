@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/factorial.h"
 
-#include <quadmath.h>
-
 namespace {
 // 20! is the last factorial below 2^63: up to there the integer product is
 // exact and converts without rounding.

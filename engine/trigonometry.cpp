@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/trigonometry.h"
 
-#include <quadmath.h>
-
 #include <cmath>
 
 #include "engine/kernels.h"
+#include "engine/quadmath113.h"
 #include "engine/zqerrors.h"
 
 using namespace pair;
