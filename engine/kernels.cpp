@@ -2,6 +2,8 @@
 #include "engine/kernels.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "engine/zqerrors.h"
@@ -25,6 +27,26 @@ constexpr Extended kTwoOverPi = 0.636619772367581343076L;
 // Beyond these, e^x overflows or is below the smallest denormal.
 constexpr Extended kExpOverflowsAbove = 11357.3L;
 constexpr Extended kExpVanishesBelow = -11500;
+
+// x rounded to an integer (|x| below 2^62): adding 1.5 * 2^63 leaves no
+// fraction bits, so the sum is rounded to an integer, to nearest.
+Extended NearestInteger(Extended x) {
+  constexpr Extended kShifter = 0x1.8p63L;
+  return (x + kShifter) - kShifter;
+}
+
+// 2^k for a normal exponent k, built from its bits.
+constexpr int kSafeScale = 16300;
+Extended PowerOfTwo(int k) {
+  const std::uint64_t significand = std::uint64_t{1} << 63;
+  const auto signExponent = static_cast<std::uint16_t>(k + 16383);
+  unsigned char bytes[sizeof(Extended)] = {};
+  std::memcpy(bytes, &significand, 8);
+  std::memcpy(bytes + 8, &signExponent, 2);
+  Extended value = 0;
+  std::memcpy(&value, bytes, sizeof(Extended));
+  return value;
+}
 
 // Horner's rule on coefficients c[0] + z c[1] + z^2 c[2] + ...
 template <std::size_t N>
@@ -87,7 +109,7 @@ Extended ExpRounded(TPair x) {
   if (x.hi > kExpOverflowsAbove) throw EZQArithmeticError(strid::Overflow);
   if (x.hi < kExpVanishesBelow) return 0;
   // x = k ln 2 + r, |r| <= 0.35; k ln 2 is taken off in three exact steps.
-  const Extended k = std::nearbyint(x.hi * kLog2OfE);
+  const Extended k = NearestInteger(x.hi * kLog2OfE);
   const TPair head = TwoSum(x.hi, -k * kLn2Hi);
   const TPair r = Add(head, Of((x.lo - k * kLn2Mid) - k * kLn2Lo));
   const Extended rh = r.hi;
@@ -97,7 +119,9 @@ Extended ExpRounded(TPair x) {
   const TPair e = Add(Of(1), Add(r, halfSquare));
   // Scaling by 2^k is exact unless the result is denormal or overflows; the
   // library raises the overflow flag then.
-  return std::scalbn(Rounded(e), static_cast<int>(k));
+  const int power = static_cast<int>(k);
+  if (power > -kSafeScale && power < kSafeScale) return Rounded(e) * PowerOfTwo(power);
+  return std::scalbn(Rounded(e), power);
 }
 
 TPair LnPair(Extended x) {
@@ -125,31 +149,69 @@ TPair LnPair(Extended x) {
   return Add(kLn2, lnM);
 }
 
-TSinCos SinCosReduced(TPair t) {
-  TPair z = TwoProduct(t.hi, t.hi);
-  z = FastTwoSum(z.hi, z.lo + 2 * t.hi * t.lo);
-  const Extended zh = z.hi;
-  const TPair sinFactor = Add(kMinusSixth, Of(zh * Polynomial(kSinTail, zh)));
-  const TPair sine = Add(t, Mul(Mul(t, z), sinFactor));
-  const TPair cosFactor = Add(kTwentyFourth, Of(zh * Polynomial(kCosTail, zh)));
-  const TPair halfZ = {-z.hi / 2, -z.lo / 2};
-  const TPair cosine = Add(Of(1), Add(halfZ, Mul(Mul(z, z), cosFactor)));
-  return {sine, cosine};
+namespace {
+TPair Square(TPair t) {
+  const TPair z = TwoProduct(t.hi, t.hi);
+  return FastTwoSum(z.hi, z.lo + 2 * t.hi * t.lo);
 }
 
-TSinCos SinCosNear(TPair y) {
-  const Extended j = std::nearbyint(y.hi * kTwoOverPi);
+TPair SinOf(TPair t, TPair z) {
+  const Extended zh = z.hi;
+  const TPair factor = Add(kMinusSixth, Of(zh * Polynomial(kSinTail, zh)));
+  return Add(t, Mul(Mul(t, z), factor));
+}
+
+TPair CosOf(TPair z) {
+  const Extended zh = z.hi;
+  const TPair factor = Add(kTwentyFourth, Of(zh * Polynomial(kCosTail, zh)));
+  const TPair halfZ = {-z.hi / 2, -z.lo / 2};
+  return Add(Of(1), Add(halfZ, Mul(Mul(z, z), factor)));
+}
+
+struct TReduced {
+  TPair t;
+  int quadrant;  // y = t + quadrant pi/2, modulo 2 pi
+};
+
+TReduced ReducedByHalfPi(TPair y) {
+  const Extended j = NearestInteger(y.hi * kTwoOverPi);
   // j is small: y - j pi/2 loses nothing but the far end of pi/2's third part.
   const TPair p1 = TwoProduct(j, kHalfPi1);
   const TPair p2 = TwoProduct(j, kHalfPi2);
   TPair t = Add(TwoSum(y.hi, -p1.hi), Of(y.lo - p1.lo));
   t = Add(t, Neg(p2));
   t = Add(t, Of(-j * kHalfPi3));
-  const TSinCos r = SinCosReduced(t);
-  switch (static_cast<int>(j) & 3) {
-    case 0: return r;
-    case 1: return {r.cos, Neg(r.sin)};
-    case 2: return {Neg(r.sin), Neg(r.cos)};
-    default: return {Neg(r.cos), r.sin};
+  return {t, static_cast<int>(j) & 3};
+}
+}  // namespace
+
+TPair SinReduced(TPair t) { return SinOf(t, Square(t)); }
+TPair CosReduced(TPair t) { return CosOf(Square(t)); }
+
+TSinCos SinCosReduced(TPair t) {
+  const TPair z = Square(t);
+  return {SinOf(t, z), CosOf(z)};
+}
+
+TPair SinNear(TPair y) {
+  const TReduced r = ReducedByHalfPi(y);
+  const TPair v = r.quadrant % 2 ? CosReduced(r.t) : SinReduced(r.t);
+  return r.quadrant >= 2 ? Neg(v) : v;
+}
+
+TPair CosNear(TPair y) {
+  const TReduced r = ReducedByHalfPi(y);
+  const TPair v = r.quadrant % 2 ? SinReduced(r.t) : CosReduced(r.t);
+  return r.quadrant == 1 || r.quadrant == 2 ? Neg(v) : v;
+}
+
+TSinCos SinCosNear(TPair y) {
+  const TReduced r = ReducedByHalfPi(y);
+  const TSinCos v = SinCosReduced(r.t);
+  switch (r.quadrant) {
+    case 0: return v;
+    case 1: return {v.cos, Neg(v.sin)};
+    case 2: return {Neg(v.sin), Neg(v.cos)};
+    default: return {Neg(v.cos), v.sin};
   }
 }

@@ -24,9 +24,13 @@ struct TSinCos {
   TPair cos;
 };
 
-// Sine and cosine of t, |t| at most pi/4 (a little over is harmless).
+// Sine or cosine of t, |t| at most pi/4 (a little over is harmless).
+TPair SinReduced(TPair t);
+TPair CosReduced(TPair t);
 TSinCos SinCosReduced(TPair t);
 
-// Sine and cosine of y, |y| at most about 2 pi: reduced by a multiple of
+// Sine or cosine of y, |y| at most about 2 pi: reduced by a multiple of
 // pi/2 that is exact in this range.
+TPair SinNear(TPair y);
+TPair CosNear(TPair y);
 TSinCos SinCosNear(TPair y);

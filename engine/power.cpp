@@ -13,6 +13,8 @@ constexpr Extended kMaxSquaringExponent = 2147483647.0L;
 constexpr Extended kHugeExponent = 0x1p15000L;
 // x87 status flags: invalid, zero divide, overflow, underflow, inexact.
 constexpr std::uint16_t kNotExact = 0x3D;
+// Powers of two between which pair arithmetic keeps all its bits.
+constexpr Extended kSafeExponent = 16000;
 
 // base^n by repeated squaring, when no step rounds: an integral power whose
 // exact value is representable has only representable partial products,
@@ -38,6 +40,26 @@ bool ExactPower(Extended base, Extended e, Extended& result) {
   return true;
 }
 
+// base^e for an integral e, |e| < 2^31, by squaring in pair precision, when
+// no partial product can leave the range (relative error about e 2^-126).
+bool PairPower(Extended base, Extended e, Extended& result) {
+  const Extended n = std::fabs(e);
+  const Extended scale = std::ilogb(base);  // 2^scale <= |base| < 2^(scale + 1)
+  if (std::fabs(scale * n) > kSafeExponent || std::fabs((scale + 1) * n) > kSafeExponent) return false;
+  auto k = static_cast<std::uint32_t>(n);
+  TPair power = pair::Of(1);
+  TPair factor = pair::Of(base);
+  for (;;) {
+    if (k & 1u) power = pair::Mul(power, factor);
+    k >>= 1;
+    if (k == 0) break;
+    factor = pair::Mul(factor, factor);
+  }
+  if (e < 0) power = pair::Div(pair::Of(1), power);
+  result = pair::Rounded(power);
+  return true;
+}
+
 bool IsOdd(Extended integral) { return std::fabs(integral) < 0x1p64L && std::fmod(integral, 2.0L) != 0; }
 
 // |base|^e as e^(e ln|base|), the product kept in pair precision.
@@ -60,7 +82,9 @@ Extended Power(Extended base, Extended e) {
   }
   const bool integral = e == std::trunc(e);
   Extended exact = 0;
-  if (integral && std::fabs(e) <= kMaxSquaringExponent && ExactPower(base, e, exact)) return exact;
+  if (integral && std::fabs(e) <= kMaxSquaringExponent &&
+      (ExactPower(base, e, exact) || PairPower(base, e, exact)))
+    return exact;
   if (!integral && base < 0) throw EZQArithmeticError(strid::InvalidOp);
   const Extended magnitude = PowerOfMagnitude(std::fabs(base), e);
   return base < 0 && IsOdd(e) ? -magnitude + 0.0L : magnitude;  // a vanished result is 0, not -0

@@ -37,7 +37,8 @@ TTerm CosTerm(Extended b, bool negative) {
 // so is each subtraction of a multiple of 90 below (their operands lie
 // within a factor of two of each other).
 TFolded Fold(Extended degrees) {
-  const Extended a = std::fabs(std::fmod(degrees, 360.0L));
+  const Extended magnitude = std::fabs(degrees);
+  const Extended a = magnitude < 360 ? magnitude : std::fmod(magnitude, 360.0L);
   const int quadrant = a >= 270 ? 3 : a >= 180 ? 2 : a >= 90 ? 1 : 0;
   const Extended b = a - 90 * quadrant;
   switch (quadrant) {
@@ -48,7 +49,7 @@ TFolded Fold(Extended degrees) {
   }
 }
 
-TSinCos SinCosOfDegrees(Extended c) { return SinCosReduced(Mul(Of(c), RadiansPerDegree())); }
+TPair Radians(Extended degrees) { return Mul(Of(degrees), RadiansPerDegree()); }
 
 // The value of a term; 0, 1/2 and 1 come out exactly.
 Extended Value(const TTerm& t) {
@@ -58,8 +59,7 @@ Extended Value(const TTerm& t) {
   } else if (t.c == 30 && !t.cosine) {
     v = 0.5L;
   } else {
-    const TSinCos sc = SinCosOfDegrees(t.c);
-    v = Rounded(t.cosine ? sc.cos : sc.sin);
+    v = Rounded(t.cosine ? CosReduced(Radians(t.c)) : SinReduced(Radians(t.c)));
   }
   // An exact zero is shown as 0, never as -0.
   return (t.negative ? -v : v) + 0.0L;
@@ -74,6 +74,10 @@ Extended FromQuad(__float128 q) { return static_cast<Extended>(q); }
 TPair Refined(Extended y0, Extended residual, Extended slope) {
   return FastTwoSum(y0, residual / slope);
 }
+
+// sqrt(1 - x^2) for |x| < 1, the slope's size for the step of ARCSIN and
+// ARCCOS (it needs no more than a few correct bits).
+Extended Leg(Extended x) { return std::sqrt((1 - x) * (1 + x)); }
 
 Extended AngleOfResult(TPair radiansValue, bool radians) {
   return Rounded(radians ? radiansValue : Mul(radiansValue, DegreesPerRadian()));
@@ -110,7 +114,7 @@ Extended Tangent(Extended x, bool radians) {
     magnitude = 1;
   } else {
     // sin and cos are of the same angle c, one of them swapped in.
-    const TSinCos sc = SinCosOfDegrees(f.sin.c);
+    const TSinCos sc = SinCosReduced(Radians(f.sin.c));
     magnitude = f.sin.cosine ? Rounded(Div(sc.cos, sc.sin)) : Rounded(Div(sc.sin, sc.cos));
   }
   return (negative ? -magnitude : magnitude) + 0.0L;
@@ -122,8 +126,7 @@ Extended ArcSine(Extended x, bool radians) {
     return AngleOfResult(x < 0 ? Neg(right) : right, radians);
   }
   const Extended y = std::asin(x);
-  const TSinCos sc = SinCosNear(Of(y));
-  return AngleOfResult(Refined(y, Sub(Of(x), sc.sin).hi, sc.cos.hi), radians);
+  return AngleOfResult(Refined(y, Sub(Of(x), SinNear(Of(y))).hi, Leg(x)), radians);
 }
 
 Extended ArcCosine(Extended x, bool radians) {
@@ -133,8 +136,7 @@ Extended ArcCosine(Extended x, bool radians) {
     return AngleOfResult(Add(right, right), radians);
   }
   const Extended y = std::acos(x);
-  const TSinCos sc = SinCosNear(Of(y));
-  return AngleOfResult(Refined(y, Sub(sc.cos, Of(x)).hi, sc.sin.hi), radians);
+  return AngleOfResult(Refined(y, Sub(CosNear(Of(y)), Of(x)).hi, Leg(x)), radians);
 }
 
 Extended ArcTangent(Extended x, bool radians) {
