@@ -13,7 +13,6 @@
 #include <iterator>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "engine/builtins.h"
 #include "engine/evaluationfpscope.h"
@@ -32,7 +31,7 @@ constexpr int kSamples = 100000;
 constexpr Extended kMax = 0x1.fffffffffffffffep16383L;
 constexpr Extended kDenormMin = 0x1p-16445L;
 
-// MPFR numbers of the extended format's precision and range.
+// An MPFR number of the extended format's precision, 64 bits.
 class TMpfr {
  public:
   TMpfr() { mpfr_init2(m_value, 64); }
