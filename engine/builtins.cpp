@@ -3,13 +3,15 @@
 
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 #include <stdexcept>
 
 #include "engine/checkedops.h"
+#include "engine/factorial.h"
 #include "engine/fpguard.h"
 #include "engine/functable.h"
 #include "engine/integerview.h"
+#include "engine/kernels.h"
+#include "engine/trigonometry.h"
 #include "engine/zqerrors.h"
 
 namespace {
@@ -21,10 +23,6 @@ enum FuncIndex {
 static_assert(kRor + 1 == kFuncCount, "one computation per FuncTable record");
 
 constexpr Extended kTwoPow63 = 0x1p63L;
-constexpr Extended kLog10Of2 = 0.301029995663981195213738894724493027L;
-// Far below the exponent of the smallest denormal: e^X is 0 there, and the
-// product X * log2 e must not be allowed to overflow into a fault.
-constexpr Extended kExpUnderflowsBelow = -65536.0L;
 // 1755! is the first factorial beyond the extended range.
 constexpr int kFirstOverflowingFactorial = 1755;
 
@@ -48,68 +46,45 @@ std::int64_t TruncatedView(Extended x) {
 
 bool HasFraction(Extended x) { return Checked(x - std::trunc(x)) != 0; }
 
-Extended AngleOfArgument(Extended x, bool radians) {
-  if (radians) return x;
-  const Extended product = Checked(x * PiValue());
-  return Checked(product / 180);
-}
-
-Extended AngleOfResult(Extended r, bool radians) {
-  if (radians) return r;
-  const Extended quotient = Checked(r / PiValue());
-  return Checked(quotient * 180);
-}
-
-// The FPU leaves angles of magnitude 2^63 and more unreduced; such an angle
-// has sine and cosine 0.
-bool BeyondReduction(Extended angle) { return !(std::fabs(angle) < kTwoPow63); }
-
-Extended Sine(Extended angle) { return BeyondReduction(angle) ? 0 : CheckedCall(std::sin(angle)); }
-Extended Cosine(Extended angle) { return BeyondReduction(angle) ? 0 : CheckedCall(std::cos(angle)); }
-
-Extended Tangent(Extended angle) {
-  if (Cosine(angle) == 0) throw EZQParserError(strid::BadFunctionArg);
-  return CheckedCall(std::tan(angle));
-}
-
-// sqrt(1 - x^2), the other leg for ARCSIN and ARCCOS; |x| <= 1 here.
-Extended Complement(Extended x) {
-  const Extended square = Checked(x * x);
-  return CheckedCall(std::sqrt(Checked(1 - square)));
-}
-
-Extended ArcSin(Extended x) {
+Extended ArcSin(Extended x, bool radians) {
   if (std::fabs(x) > 1) throw EZQParserError(strid::BadFunctionArg);
-  return CheckedCall(std::atan2(x, Complement(x)));
+  return CheckedCall(ArcSine(x, radians));
 }
 
-Extended ArcCos(Extended x) {
+Extended ArcCos(Extended x, bool radians) {
   if (std::fabs(x) > 1) throw EZQParserError(strid::BadFunctionArg);
-  return CheckedCall(std::atan2(Complement(x), x));
+  return CheckedCall(ArcCosine(x, radians));
 }
 
-// e^X as 2^(X log2 e): a result beyond the range overflows, a tiny one
-// quietly becomes 0 (underflow is no fault).
-Extended Exponential(Extended x) {
-  if (x < kExpUnderflowsBelow) return 0;
-  const Extended power = Checked(x * std::numbers::log2e_v<Extended>);
-  return CheckedCall(exp2l(power));
+// e^X: a result beyond the range overflows, a tiny one quietly becomes 0
+// (underflow is no fault).
+Extended Exponential(Extended x) { return CheckedCall(ExpRounded(pair::Of(x))); }
+
+void RequirePositive(Extended x) {
+  if (!(x > 0)) throw EZQParserError(strid::LogBelowZero);
 }
 
 Extended Log2(Extended x) {
-  if (!(x > 0)) throw EZQParserError(strid::LogBelowZero);
+  RequirePositive(x);
   return CheckedCall(std::log2(x));
+}
+
+Extended NaturalLog(Extended x) {
+  RequirePositive(x);
+  return CheckedCall(pair::Rounded(LnPair(x)));
+}
+
+Extended DecimalLog(Extended x) {
+  RequirePositive(x);
+  return CheckedCall(pair::Rounded(pair::Mul(LnPair(x), Log10OfE())));
 }
 
 Extended Factorial(Extended x) {
   if (x < 0 || HasFraction(x)) throw EZQParserError(strid::BadFunctionArg);
   const std::int64_t n = IntegerView(x);
-  // Every n from 1755 on (2^31 and more included) overflows; stop before
-  // looping towards a product that cannot exist.
+  // Every n from 1755 on (2^31 and more included) overflows.
   if (n >= kFirstOverflowingFactorial) throw EZQArithmeticError(strid::Overflow);
-  Extended product = 1;
-  for (std::int64_t k = 1; k <= n; ++k) product = Checked(product * static_cast<Extended>(k));
-  return product;
+  return FactorialOf(n);
 }
 
 // Adding +0 turns a -0 from ceil or floor into the 0 an integer result has.
@@ -144,16 +119,16 @@ Extended Rotate(Extended x, Extended n, bool left) {
 Extended ComputeFunction(int index, const Extended* args, bool angleRadians) {
   const Extended x = args[0];
   switch (index) {
-    case kSin: return Sine(AngleOfArgument(x, angleRadians));
-    case kCos: return Cosine(AngleOfArgument(x, angleRadians));
-    case kTan: return Tangent(AngleOfArgument(x, angleRadians));
-    case kArcSin: return AngleOfResult(ArcSin(x), angleRadians);
-    case kArcCos: return AngleOfResult(ArcCos(x), angleRadians);
-    case kArcTan: return AngleOfResult(CheckedCall(std::atan2(x, 1.0L)), angleRadians);
+    case kSin: return CheckedCall(Sine(x, angleRadians));
+    case kCos: return CheckedCall(Cosine(x, angleRadians));
+    case kTan: return CheckedCall(Tangent(x, angleRadians));
+    case kArcSin: return ArcSin(x, angleRadians);
+    case kArcCos: return ArcCos(x, angleRadians);
+    case kArcTan: return CheckedCall(ArcTangent(x, angleRadians));
     case kExp: return Exponential(x);
     case kLog2: return Log2(x);
-    case kLn: return Checked(Log2(x) * std::numbers::ln2_v<Extended>);
-    case kLg: return Checked(Log2(x) * kLog10Of2);
+    case kLn: return NaturalLog(x);
+    case kLg: return DecimalLog(x);
     case kSqr: return Checked(x * x);
     case kSqrt:
       if (x < 0) throw EZQParserError(strid::RootBelowZero);

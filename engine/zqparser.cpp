@@ -31,8 +31,13 @@ Extended TZQParser::Run(std::string_view text, bool commaDecimal) {
   InsertZeroAfterOpenParen(m_text, m_scratch);
   m_pos = 0;
   m_depth = 0;
-  // One expression from the start; text after where it ends is not examined.
-  return ParseExpression();
+  // One expression makes the whole line. It stops early at a ")" or ","
+  // that belongs to no group or argument list (a "," it consumes); whatever
+  // is left then is an error, never a silently shorter expression.
+  const Extended value = ParseExpression();
+  if (Ch(m_pos) != '\0' || (m_pos > 0 && m_text[m_pos - 1] == ','))
+    throw EZQParserError(strid::SyntaxError);
+  return value;
 }
 
 Extended TZQParser::Calculate(std::string_view text) { return Run(text, false); }

@@ -80,15 +80,17 @@ void CheckRows(const std::vector<TRow>& rows, bool radians) {
 
 TEST(Builtins, TrigonometryInDegrees) {
   CheckRows({
-      {"SIN", 30, 0, 0.5L, 2, kOk},
-      {"COS", 60, 0, 0.5L, 2, kOk},
-      {"TAN", 45, 0, 1, 2, kOk},
+      {"SIN", 30, 0, 0.5L, kExact, kOk},
+      {"COS", 60, 0, 0.5L, kExact, kOk},
+      {"TAN", 45, 0, 1, kExact, kOk},
       {"SIN", 0, 0, 0, kExact, kOk},
       {"COS", 0, 0, 1, kExact, kOk},
-      {"SIN", -90, 0, -1, 1, kOk},
+      {"SIN", -90, 0, -1, kExact, kOk},
+      {"SIN", 45, 0, std::sqrt(0.5L), 1, kOk},
+      {"COS", 30, 0, std::sqrt(3.0L) / 2, 1, kOk},
       {"ARCSIN", 1, 0, 90, kExact, kOk},
       {"ARCSIN", -1, 0, -90, kExact, kOk},
-      {"ARCSIN", 0.5L, 0, 30, 2, kOk},
+      {"ARCSIN", 0.5L, 0, 30, kExact, kOk},
       {"ARCCOS", 0, 0, 90, kExact, kOk},
       {"ARCCOS", -1, 0, 180, kExact, kOk},
       {"ARCCOS", 1, 0, 0, kExact, kOk},
@@ -101,7 +103,7 @@ TEST(Builtins, TrigonometryInDegrees) {
 
 TEST(Builtins, TrigonometryInRadians) {
   CheckRows({
-      {"SIN", kPi / 2, 0, 1, 1, kOk},
+      {"SIN", kPi / 2, 0, 1, kExact, kOk},
       {"COS", 0, 0, 1, kExact, kOk},
       {"SIN", 30, 0, std::sin(30.0L), 2, kOk},
       {"TAN", 1, 0, std::tan(1.0L), 2, kOk},
@@ -112,34 +114,23 @@ TEST(Builtins, TrigonometryInRadians) {
   }, true);
 }
 
-// TAN(90) lands next to the pole, not on it: a huge value and no message.
-TEST(Builtins, TangentOfNinetyDegreesIsHugeNotAnError) {
-  const TOutcome got = Call("TAN", 90);
-  ASSERT_EQ(got.Error, kOk);
-  EXPECT_LT(got.Value, -3.98e19L);
-  EXPECT_GT(got.Value, -4.00e19L);
-}
-
-// Angles of magnitude 2^63 and more are beyond the FPU's reduction: sine and
-// cosine are 0 there, so the tangent's cosine test refuses them.
+// Radian angles of any size are reduced exactly (values from MPFR); the
+// cosine of a nonzero extended angle is never 0, so TAN always has a value.
 TEST(Builtins, HugeAngles) {
-  const Extended belowLimit = std::nextafter(kTwoPow63, 0.0L);
   CheckRows({
-      {"SIN", kTwoPow63, 0, 0, kExact, kOk},
-      {"SIN", -kTwoPow63, 0, 0, kExact, kOk},
-      {"COS", kTwoPow63, 0, 0, kExact, kOk},
-      {"COS", 1e30L, 0, 0, kExact, kOk},
-      {"TAN", kTwoPow63, 0, 0, 0, strid::BadFunctionArg},
-      {"TAN", -1e30L, 0, 0, 0, strid::BadFunctionArg},
-      {"SIN", belowLimit, 0, std::sin(belowLimit), 2, kOk},
+      {"SIN", kTwoPow63, 0, 0xf.ffb6fea16e2a218p-4L, 1, kOk},
+      {"SIN", -kTwoPow63, 0, -0xf.ffb6fea16e2a218p-4L, 1, kOk},
+      {"COS", kTwoPow63, 0, 0xc.1551bad9e19f383p-10L, 1, kOk},
+      {"TAN", kTwoPow63, 0, 0xa.97a873abca0e6p+3L, 1, kOk},
+      {"SIN", 1e22L, 0, -0xd.a29d5bb5f9cb87dp-4L, 1, kOk},
+      {"COS", 1e4000L, 0, std::cos(1e4000L), 2, kOk},
   }, true);
   CheckRows({
-      // In degrees the limit applies to the converted angle.
-      {"SIN", 1e21L, 0, 0, kExact, kOk},
-      {"COS", 1e21L, 0, 0, kExact, kOk},
-      {"TAN", 1e21L, 0, 0, 0, strid::BadFunctionArg},
-      // X * pi overflows before any division by 180.
-      {"SIN", 1e4932L, 0, 0, 0, strid::FloatOpError},
+      // In degrees any magnitude is reduced exactly modulo 360.
+      {"SIN", std::ldexp(45.0L, 16370), 0, 0, kExact, kOk},    // a multiple of 360
+      {"COS", std::ldexp(45.0L, 16370), 0, 1, kExact, kOk},
+      {"COS", std::ldexp(15.0L, 16000), 0, -0.5L, kExact, kOk},  // 240 modulo 360
+      {"TAN", 90 * (0x1p57L + 1), 0, 0, 0, strid::BadFunctionArg},  // an odd multiple of 90
   }, false);
 }
 
@@ -363,15 +354,83 @@ TEST(BuiltinsEvaluated, Degrees) {
       Fails("SIN(1/0)", strid::DivisionByZero),
       Fails("ROL(1)", strid::SyntaxError),
       Fails("SIN(1,2)", strid::MissingBracket),
+      Fails("TAN(90)", strid::BadFunctionArg),
+      {"SIN(180)", 0},
+      {"COS(90)", 0},
+      {"SIN(360)", 0},
   });
-  ExpectRows(parser, {{"SIN(30)", 0.5L}, {"COS(60)", 0.5L}, {"TAN(45)", 1}, {"LG(100)", 2}},
-             1e-18L);
   Extended value = 0;
   std::string error;
-  ASSERT_TRUE(parser.Evaluate("TAN(90)", value, error)) << error;
-  EXPECT_LT(value, -3.98e19L);
   ASSERT_TRUE(parser.Evaluate("FACT(1754)", value, error)) << error;
   EXPECT_GT(value, 1.979e4930L);
+}
+
+// The exact results: sine and cosine at every multiple of 30 degrees and
+// tangent at every multiple of 45 from -720 to 720 where the true value is
+// 0, 1/2 or 1 (and TAN's message at odd multiples of 90); the same far out;
+// the inverse functions back; the whole line read; results that stay.
+TEST(BuiltinsEvaluated, ExactResultsAndRefusals) {
+  TZQParser parser = ReportingParser();
+  // Sine of the multiples of 30 degrees modulo 360, in halves; 2 means none.
+  const auto halfSine = [](int degrees) {
+    switch (((degrees % 360) + 360) % 360) {
+      case 0: case 180: return 0;
+      case 30: case 150: return 1;
+      case 90: return 2;
+      case 210: case 330: return -1;
+      case 270: return -2;
+      default: return 3;  // not 0, 1/2 or 1
+    }
+  };
+  for (int a = -720; a <= 720; a += 15) {
+    const std::string arg = "(" + std::to_string(a) + ")";
+    const int sine = halfSine(a);
+    const int cosine = halfSine(a + 90);
+    if (sine != 3) ExpectRows(parser, {{"SIN" + arg, sine / 2.0L}});
+    if (cosine != 3) ExpectRows(parser, {{"COS" + arg, cosine / 2.0L}});
+    if (a % 90 == 0 && cosine == 0) ExpectRows(parser, {Fails("TAN" + arg, strid::BadFunctionArg)});
+    if (a % 180 == 0) ExpectRows(parser, {{"TAN" + arg, 0}});
+    if ((a % 90 + 90) % 90 == 45) ExpectRows(parser, {{"TAN" + arg, ((a + 720) / 90) % 2 ? -1.0L : 1.0L}});
+  }
+  Extended far = 0;
+  Extended near = 0;
+  std::string error;
+  // 10^20 + 180 rounds to 10^20 + 176, which is 96 modulo 360.
+  ASSERT_TRUE(parser.Evaluate("SIN(1E20+180)", far, error)) << error;
+  ASSERT_TRUE(parser.Evaluate("SIN(96)", near, error)) << error;
+  EXPECT_EQ(far, near);
+  ExpectRows(parser, {
+      {"SIN(1E20+80)", 0},     // 360 modulo 360
+      {"COS(1E20+80)", 1},
+      {"COS(1E20+200)", -0.5L},  // 120
+      Fails("TAN(1E18+170)", strid::BadFunctionArg),  // 90
+      {"ARCSIN(0.5)", 30},
+      {"ARCSIN(-0.5)", -30},
+      {"ARCCOS(0.5)", 60},
+      {"ARCCOS(-0.5)", 120},
+      {"ARCCOS(0)", 90},
+      {"ARCCOS(-1)", 180},
+      {"ARCTAN(-1)", -45},
+      // The whole line is read.
+      Fails("2,5", strid::SyntaxError),
+      Fails("1,234.56", strid::SyntaxError),
+      Fails("2)+(3", strid::SyntaxError),
+      Fails("(1,2)", strid::MissingBracket),
+      Fails("SIN(1,2)", strid::MissingBracket),
+      // Results that stay as they were.
+      {"SIN(30)", 0.5L},
+      {"ARCTAN(1)", 45},
+      {"2^10", 1024},
+      {"(-8)^3", -512},
+      {"0^0", 1},
+      {"2^-2", 0.25L},
+      {"LG(1000)", 3},
+      {"FACT(25)", 15511210043330985984000000.0L},
+      Fails("10^5000", strid::Overflow),
+      Fails("FACT(1755)", strid::FloatOpError),
+      Fails("(-8)^(1/3)", strid::InvalidOp),
+      Fails("0^-1", strid::ZeroDivide),
+  });
 }
 
 TEST(BuiltinsEvaluated, Radians) {
@@ -380,10 +439,11 @@ TEST(BuiltinsEvaluated, Radians) {
   ExpectRows(parser, {
       {"ARCCOS(-1)", PiValue()},
       {"ARCSIN(1)*2", PiValue()},
-      {"SIN(9223372036854775808)", 0},
-      Fails("TAN(9223372036854775808)", strid::BadFunctionArg),
+      {"SIN(9223372036854775808)", 0xf.ffb6fea16e2a218p-4L},
+      {"TAN(9223372036854775808)", 0xa.97a873abca0e6p+3L},
+      {"SIN(1E22)", -0xd.a29d5bb5f9cb87dp-4L},
+      {"SIN(PI/2)", 1},
   });
-  ExpectRows(parser, {{"SIN(PI/2)", 1}}, 1e-18L);
 }
 
 }  // namespace

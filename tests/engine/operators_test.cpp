@@ -35,8 +35,14 @@ TEST(Operators, PrecedenceAndAssociativity) {
                          {"2<+3", 5},         // a single "<" is passed over
                          {"2>+3", 5},
                          {"2<", 2},
-                         {"1,5", 1},          // the expression ends at the ","
-                         {"3,4", 3},
+                         // The whole line is read: a stray "," or ")" leaves text over.
+                         Fails("1,5", strid::SyntaxError),
+                         Fails("3,4", strid::SyntaxError),
+                         Fails("2,5", strid::SyntaxError),
+                         Fails("1,234.56", strid::SyntaxError),
+                         Fails("2)+(3", strid::SyntaxError),
+                         Fails("2,", strid::SyntaxError),
+                         Fails("SIN(1,2)", strid::MissingBracket),
                          Fails("2<3", strid::SyntaxError),
                          Fails("2*-PI", strid::SyntaxError),
                          {"2 3", 23},         // blanks are dropped first
@@ -179,7 +185,14 @@ TEST(Operators, Power) {
                          Fails("0^-0.5", strid::ZeroDivide),
                          Fails("10^5000", strid::Overflow),
                          Fails("2^2^2^2^2", strid::Overflow),
-                         Fails("(-2)^2147483648", strid::InvalidOp),  // beyond squaring: exp(e*ln(base))
+                         // Beyond squaring an integral exponent keeps its sign rule.
+                         Fails("(-2)^2147483648", strid::Overflow),
+                         {"(-1)^2147483648", 1},
+                         {"(-1)^4294967297", -1},
+                         {"(-0.5)^4294967297", 0},
+                         {"2^-16445", 0x1p-16445L},  // the smallest denormal, exactly
+                         {"2^-20000", 0},             // below the denormals: quietly 0
+                         Fails("0.5^-20000", strid::Overflow),
                      });
   ExpectRows(parser, {{"4^0.5", 2}, {"2^0.5", 1.41421356237309504880L}}, 1e-17L);
   ExpectRows(parser, {{"10^4000.5", 3.16227766016837933200e4000L}}, 1e-14L);

@@ -77,7 +77,7 @@ TEST(Preparation, ThroughEvaluate) {
                          {"(+4)", 4},
                          {"2*(-3)", -6},
                          {"2*(-PI)", -2 * 3.14159265358979323851L},
-                         {"2)+(3", 2},  // balanced in number; the expression ends at ")"
+                         Fails("2)+(3", strid::SyntaxError),  // balanced in number, yet ")" is stray
                          Fails("(1)+(2", strid::MissingBracket),
                          Fails("1)", strid::MissingBracket),
                          Fails(")1(", strid::SyntaxError),

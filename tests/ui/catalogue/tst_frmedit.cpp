@@ -170,6 +170,7 @@ void TestFrmEdit::okOutcomes_data() {
   full("const: keeps its name in other case", true, "Rate", "7", "", "", "rate", ",", {}, {}, "7");
   row("const: no value", true, "x1", "", kNoValue, "edValue");
   row("const: incomplete value", true, "x1", "2*", kSyntax, "edValue");
+  row("const: value with a stray separator", true, "x1", "1,5", kSyntax, "edValue");
   row("const: value of an unknown name", true, "x1", "nix", kSyntax, "edValue");
   row("const: pasted bar in the value", true, "x1", "5|3", Unstorable("\"|\"", "Значение"), "edValue");
   row("const: value computed", true, "x1", "2*3", {}, {}, "6");
