@@ -27,20 +27,39 @@ const QString kBind = QStringLiteral("BindShortcuts toggle CTRL+F12 ") + kDescri
 
 bool PortalOnBus() { return QDBusConnection::sessionBus().interface()->isServiceRegistered(kPortal); }
 
-// fakeportal.py with the given options, on the bus until destroyed.
+const QString kBackend = QStringLiteral("org.freedesktop.impl.portal.desktop.tamrixtest");
+
+bool OnBus(const QString& name) { return QDBusConnection::sessionBus().interface()->isServiceRegistered(name); }
+
+QString PortalFile(const char* name) {
+  return qEnvironmentVariable("TAMRIX_SOURCE_DIR") + "/tests/ui/portal/" + QLatin1String(name);
+}
+
+// fakeportal.py with the given options, on the bus until destroyed; or the
+// real portal frontend with fakebackend.py behind it.
 class TFakePortal {
  public:
-  explicit TFakePortal(const QStringList& options) {
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // Debian's own interpreter, which has the D-Bus and GLib bindings.
-    m_process.start(QStringLiteral("/usr/bin/python3"),
-                    QStringList{qEnvironmentVariable("TAMRIX_SOURCE_DIR") + "/tests/ui/portal/fakeportal.py"} + options);
-    QTRY_VERIFY_WITH_TIMEOUT(PortalOnBus(), 10000);
+  explicit TFakePortal(const QStringList& options) : m_control(kPortal) {
+    Start(m_portal, QStringLiteral("/usr/bin/python3"), QStringList{PortalFile("fakeportal.py")} + options, kPortal);
+  }
+  struct TRealFrontend {
+    QString program;
+    QString portalDir;  // where the .portal file announces the fake backend
+  };
+  explicit TFakePortal(const TRealFrontend& real) : m_control(kBackend) {
+    Start(m_backend, QStringLiteral("/usr/bin/python3"), {PortalFile("fakebackend.py")}, kBackend);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DESKTOP_PORTAL_DIR", real.portalDir);
+    env.insert("XDG_CURRENT_DESKTOP", "tamrixtest");
+    m_portal.setProcessEnvironment(env);
+    Start(m_portal, real.program, {}, kPortal);
   }
   ~TFakePortal() {
-    m_process.kill();
-    m_process.waitForFinished();
-    QTRY_VERIFY(!PortalOnBus());
+    for (QProcess* p : {&m_portal, &m_backend}) {
+      p->kill();
+      p->waitForFinished();
+    }
+    QTRY_VERIFY(!PortalOnBus() && !OnBus(kBackend));
   }
   QStringList Calls() {
     const QDBusMessage reply = Control().call(QStringLiteral("Calls"));
@@ -54,11 +73,18 @@ class TFakePortal {
   void CloseSession() { Control().call(QStringLiteral("CloseSession")); }
 
  private:
+  static void Start(QProcess& process, const QString& program, const QStringList& args, const QString& name) {
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, args);
+    QTRY_VERIFY_WITH_TIMEOUT(OnBus(name), 10000);
+  }
   QDBusInterface Control() {
-    return QDBusInterface(kPortal, QStringLiteral("/org/freedesktop/portal/desktop"),
+    return QDBusInterface(m_control, QStringLiteral("/org/freedesktop/portal/desktop"),
                           QStringLiteral("org.tamrix.FakePortal"));
   }
-  QProcess m_process;
+  QString m_control;  // the fake that records the calls
+  QProcess m_portal;
+  QProcess m_backend;
 };
 
 // What the program writes to its standard error while this lives.
@@ -121,6 +147,7 @@ class TestPortalHotKey : public QObject {
   void theDialogShowsTheDesktopsBinding_data();
   void theDialogShowsTheDesktopsBinding();
   void aClosedSessionIsCreatedAgainOnce();
+  void againstTheRealFrontend();
 };
 
 void TestPortalHotKey::initTestCase() {
@@ -215,7 +242,7 @@ void TestPortalHotKey::activationTogglesWithItsToken() {
   QFETCH(bool, otherSession);
   QFETCH(bool, registered);
   QFETCH(QStringList, activations);
-  TFakePortal fake({});
+  TFakePortal fake(QStringList{});
   auto keys = StartService();
   QTRY_COMPARE(fake.Calls().size(), 3);
   Settle(fake);
@@ -239,7 +266,7 @@ void TestPortalHotKey::theDialogShowsTheDesktopsBinding_data() {
 
 void TestPortalHotKey::theDialogShowsTheDesktopsBinding() {
   QFETCH(int, version);
-  TFakePortal fake({"--version", QString::number(version)});
+  TFakePortal fake(QStringList{"--version", QString::number(version)});
   auto keys = StartService();
   TfrmOptions dialog(*keys);
   dialog.Fill({});
@@ -266,7 +293,7 @@ void TestPortalHotKey::theDialogShowsTheDesktopsBinding() {
 }
 
 void TestPortalHotKey::aClosedSessionIsCreatedAgainOnce() {
-  TFakePortal fake({"--bound", "Ctrl+Alt+T"});
+  TFakePortal fake(QStringList{"--bound", "Ctrl+Alt+T"});
   auto keys = StartService();
   QTRY_COMPARE(keys->DesktopBinding(), "Ctrl+Alt+T");
   fake.CloseSession();
@@ -282,6 +309,29 @@ void TestPortalHotKey::aClosedSessionIsCreatedAgainOnce() {
   QCOMPARE(fake.Calls().count("CreateSession"), 2);
   QCOMPARE(keys->DesktopBinding(), QString());
   QVERIFY(err.Text().contains("(offscreen: the desktop's key closed)"));
+}
+
+// The paths and types of the real frontend (TAMRIX_REAL_PORTAL names it),
+// with a desktop's side that the test provides.
+void TestPortalHotKey::againstTheRealFrontend() {
+  const QString frontend = qEnvironmentVariable("TAMRIX_REAL_PORTAL");
+  if (frontend.isEmpty()) QSKIP("TAMRIX_REAL_PORTAL names no portal frontend");
+  TFakePortal portal(TFakePortal::TRealFrontend{frontend, PortalFile("portals")});
+  auto keys = StartService();
+  QTRY_COMPARE_WITH_TIMEOUT(keys->DesktopBinding(), "CTRL+F12 (fake)", 10000);
+  QCOMPARE(portal.Calls(), QStringList({"CreateSession", "ListShortcuts", kBind}));
+  QCOMPARE(keys->CanOpenDesktopSettings(), false);  // version 1
+
+  qunsetenv("XDG_ACTIVATION_TOKEN");
+  QStringList seen;
+  connect(keys.get(), &THotKeyService::activated, this,
+          [&seen] { seen << qEnvironmentVariable("XDG_ACTIVATION_TOKEN"); });
+  portal.Press("toggle", "tok-7", false);
+  QTRY_COMPARE(seen, QStringList{"tok-7"});
+  qunsetenv("XDG_ACTIVATION_TOKEN");
+
+  portal.Rebind("Super+K");
+  QTRY_COMPARE(keys->DesktopBinding(), "Super+K");
 }
 
 QTEST_MAIN(TestPortalHotKey)
