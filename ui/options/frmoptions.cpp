@@ -194,7 +194,8 @@ void TfrmOptions::FormCreate() {
   const int keyRight = edKey->x() + edKey->width();
   edDesktopKey->setGeometry(cbModifiers->x(), 224, keyRight - cbModifiers->x() - 27, 21);
   btnDesktopKeys->setGeometry(keyRight - 24, 224, 24, 21);
-  lbDesktopKeyHint->setGeometry(cbModifiers->x(), 218, GroupBox1->width() - 8 - cbModifiers->x(), 34);
+  // The line takes the whole row: it names the key's place itself.
+  lbDesktopKeyHint->setGeometry(8, 218, GroupBox1->width() - 16, 34);
   AutoSize(lbLanguage, 8, 259);
   cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, 81, 21);
   btnFont->setGeometry(8, 286, 73, 23);
@@ -305,6 +306,7 @@ void TfrmOptions::ShowHotKeyRow() {
   edDesktopKey->setText(binding.isEmpty() ? tr("не назначена") : binding);
   btnDesktopKeys->setVisible(desktop && m_hotKeys.CanOpenDesktopSettings());
   lbDesktopKeyHint->setVisible(chooser == THotKeyService::TKeyChooser::Nobody);
+  lbHotKey->setVisible(chooser != THotKeyService::TKeyChooser::Nobody);
 }
 
 void TfrmOptions::edKeyKeyDown(quint16 key, Qt::KeyboardModifiers) {

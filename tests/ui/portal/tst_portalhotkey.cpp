@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QComboBox>
 #include <QSignalSpy>
@@ -175,8 +176,11 @@ void TestPortalHotKey::withoutPortalThereIsNoKey() {
   TfrmOptions dialog(*keys);
   dialog.Fill({});
   QVERIFY(dialog.lbDesktopKeyHint->isVisibleTo(&dialog));
+  QLabel* hint = dialog.lbDesktopKeyHint;
+  QVERIFY2(hint->heightForWidth(hint->width()) <= hint->height(), "the line on binding a key is cut off");
   QVERIFY(!dialog.edKey->isVisibleTo(&dialog));
   QVERIFY(!dialog.edDesktopKey->isVisibleTo(&dialog));
+  QVERIFY(!dialog.lbHotKey->isVisibleTo(&dialog));  // the line says it all
 }
 
 void TestPortalHotKey::bindsOnceAsThePortalAnswers_data() {
