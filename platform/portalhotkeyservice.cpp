@@ -58,7 +58,8 @@ bool TPortalHotKeyService::Register(quint16 fsModifiers, quint16 vkCode) {
   m_registered = true;
   m_trigger = XdgShortcutTrigger(fsModifiers, vkCode);
   // The desktop keeps its binding; the wish only counts for the first one.
-  return KeyChooser() != TKeyChooser::Nobody;
+  // Refused: once the portal has none to give (or the user declined).
+  return m_state != TState::Failed;
 }
 
 void TPortalHotKeyService::Unregister() { m_registered = false; }

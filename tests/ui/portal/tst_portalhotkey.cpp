@@ -224,6 +224,10 @@ void TestPortalHotKey::bindsOnceAsThePortalAnswers() {
   QCOMPARE(keys->KeyChooser(), THotKeyService::TKeyChooser::Desktop);
   QCOMPARE(keys->DesktopBinding(), binding);
   QCOMPARE(err.Text(), said);
+  // Registering again (after an on-top switch, say) asks the desktop nothing.
+  QCOMPARE(keys->Register(2, 0x7B), said.isEmpty());
+  Settle(fake);
+  QCOMPARE(fake.Calls(), calls);
 }
 
 void TestPortalHotKey::activationTogglesWithItsToken_data() {
