@@ -154,6 +154,7 @@ void TfrmOptions::Retranslate() {
   rgSeparatorsItem1->setText(tr("Целой и дробной части (,)  Аргументов ф-ции (;)"));
   lbSize->setText(rgSeparatorsItem0->text());
   lbHotKey->setText(tr("Клавиши вызова"));
+  edDesktopKey->setAccessibleName(lbHotKey->text());
   btnDesktopKeys->setText(QStringLiteral("..."));
   btnDesktopKeys->setToolTip(tr("Клавиши рабочего стола"));
   btnDesktopKeys->setAccessibleName(btnDesktopKeys->toolTip());
