@@ -341,6 +341,13 @@ Licence GPL-3.0-or-later</translation>
     </message>
 </context>
 <context>
+    <name>TPortalHotKeyService</name>
+    <message>
+        <source>Показать или спрятать калькулятор</source>
+        <translation>Show or hide the calculator</translation>
+    </message>
+</context>
+<context>
     <name>TQtMessageBoxes</name>
     <message>
         <source>Подтвердите</source>
@@ -615,6 +622,12 @@ to the clipboard</translation>
         <source>Закрыть Tamrix без сохранения?</source>
         <translation>Close Tamrix without saving?</translation>
     </message>
+    <message>
+        <source>Поверх всех окон: здесь недоступно,
+выберите «Поверх других окон» в меню окна рабочего стола</source>
+        <translation>Always on top: not available here;
+choose “Keep above others” in the desktop&apos;s window menu</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -677,6 +690,18 @@ to the clipboard</translation>
     <message>
         <source>Комбинация %1 уже используется в вашей системе</source>
         <translation>The combination %1 is already in use on your system</translation>
+    </message>
+    <message>
+        <source>Клавиши рабочего стола</source>
+        <translation>The desktop&apos;s shortcut settings</translation>
+    </message>
+    <message>
+        <source>Клавишу задают в настройках рабочего стола: команда tamrix --toggle</source>
+        <translation>Set the key in the desktop&apos;s settings: command tamrix --toggle</translation>
+    </message>
+    <message>
+        <source>не назначена</source>
+        <translation>none bound</translation>
     </message>
 </context>
 </TS>

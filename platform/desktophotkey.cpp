@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Chooses the hot-key service for the desktop the program runs on.
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <X11/Xlib.h>
 
-#include <cstdio>
-
 #include "platform/hotkey.h"
+#include "platform/nohotkeymessage.h"
+#include "platform/portalhotkeyservice.h"
 #include "platform/x11hotkeyservice.h"
 
 namespace {
@@ -22,12 +23,12 @@ class TNoHotKeyService : public THotKeyService {
   bool Register(quint16, quint16) override {
     if (!m_told) {
       m_told = true;
-      std::fprintf(stderr, "tamrix: no global hot key on this desktop (%s); bind 'tamrix --toggle' to a key\n",
-                   qPrintable(QGuiApplication::platformName()));
+      SayNoGlobalHotKey(QGuiApplication::platformName());
     }
     return false;
   }
   void Unregister() override {}
+  TKeyChooser KeyChooser() const override { return TKeyChooser::Nobody; }
 
  private:
   bool m_told = false;
@@ -36,13 +37,21 @@ class TNoHotKeyService : public THotKeyService {
 }  // namespace
 
 std::unique_ptr<THotKeyService> CreateDesktopHotKeyService(QObject* parent) {
-  if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+  const QString platform = QGuiApplication::platformName();
+  if (platform == QLatin1String("xcb")) {
     QByteArray displayName;
     if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
       if (Display* display = x11->display()) displayName = DisplayString(display);
     }
     auto service = std::make_unique<TX11HotKeyService>(displayName, parent);
     if (service->IsConnected()) return service;
+  }
+  // On Wayland the desktop portal may bind a key for the program; whether
+  // it does is known only once it has answered.
+  if (platform.startsWith(QLatin1String("wayland")) && QDBusConnection::sessionBus().isConnected()) {
+    QString appId = QGuiApplication::desktopFileName();
+    if (appId.isEmpty()) appId = QStringLiteral("org.tamrix.Tamrix");
+    return std::make_unique<TPortalHotKeyService>(QDBusConnection::sessionBus(), appId, parent);
   }
   return std::make_unique<TNoHotKeyService>(parent);
 }

@@ -10,6 +10,7 @@ test_pkgs=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool xclip i
            x11-utils desktop-file-utils clang libclang-rt-14-dev weston qt6-wayland
            lintian appstream groff-base dpkg-dev)
 test_pkgs+=(libmpfr-dev)   # reference for the accuracy test of the built-in functions
+test_pkgs+=(dbus-daemon python3-dbus python3-gi xdg-desktop-portal sway)   # Wayland portal and tray tests
 
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi

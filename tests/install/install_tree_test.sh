@@ -27,7 +27,7 @@ desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
 # The keys of the main group, one "key=value" a line.
 main_group=$(awk '/^\[/ {g = $0; next} g == "[Desktop Entry]" && /=/' "$entry")
 for want in 'Type=Application' 'Name=Tamrix' 'Exec=tamrix' 'Icon=tamrix' 'Terminal=false' \
-            'Categories=Utility;Calculator;'; do
+            'Categories=Utility;Calculator;' 'StartupNotify=true' 'StartupWMClass=tamrix'; do
   grep -qxF "$want" <<<"$main_group" || fail "the entry lacks '$want'"
 done
 grep -q '^Comment=[A-Za-z]' <<<"$main_group" || fail "no English comment"

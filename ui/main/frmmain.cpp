@@ -55,6 +55,7 @@ TOutputField* MakeOutput(QWidget* parent, const char* name, QRect geometry) {
 TfrmMain::TfrmMain(TMainServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_services(std::move(services)) {
   if (!m_services.TrayAvailable) m_services.TrayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+  m_abilities = m_services.Abilities.value_or(PlatformWindowAbilities());
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QStringLiteral("Tamrix"));
   setFont(WindowFont());
@@ -206,7 +207,7 @@ QString TfrmMain::SysCommandText(int command) {
 }
 
 void TfrmMain::ShowToggleHints() {
-  SetToggleHint(btnOnTop, tr("Поверх всех окон"), !OnTop);
+  if (!ShowOnTopUnavailable()) SetToggleHint(btnOnTop, tr("Поверх всех окон"), !OnTop);
   SetToggleHint(btnError, tr("Сообщения об ошибках"), !Parser.ErrorOn);
   SetHint(btnRollUp, DropOut ? tr("Свернуть", "the lower panel") : tr("Развернуть", "the lower panel"));
 }

@@ -198,6 +198,15 @@ class TfrmMain : public QWidget {
   // the main window, since minimising minimises the whole program.
   void HideCompanionWindows();
   void ShowCompanionWindows();
+  // Where the desktop keeps its abilities to itself (frmmain_desktop.cpp):
+  // hiding into the notification area without waiting for a minimised
+  // state that is never reported, and back; the always-on-top button shown
+  // unavailable; the place to save; the window menu's move.
+  bool HideToTrayDirectly();
+  void ReturnFromTray();
+  bool ShowOnTopUnavailable();
+  QPoint PlaceToSave() const;
+  bool StartDesktopMove();
 
   TMainServices m_services;
   TAnchors* m_anchors = nullptr;
@@ -215,4 +224,7 @@ class TfrmMain : public QWidget {
   QPoint m_moveOrigin;
   QPoint m_moveStart;
   std::vector<QPointer<QWidget>> m_hiddenCompanions;
+  TWindowAbilities m_abilities;
+  bool m_inTrayDirectly = false;
+  QPoint m_storedPlace;  // Left and Top as the settings file had them
 };

@@ -130,7 +130,9 @@ void TfrmMain::SysCommand(int command) {
   if (command == syscmd::About && ShowAbout) ShowAbout();
   switch (command) {
     case syscmd::Restore: showNormal(); break;
-    case syscmd::Move: StartKeyboardMove(); break;
+    case syscmd::Move:
+      if (!StartDesktopMove()) StartKeyboardMove();
+      break;
     case syscmd::Minimize: btnMinimizeClick(); break;
     case syscmd::Close: close(); break;
     default: break;
@@ -146,7 +148,9 @@ void TfrmMain::AddAboutItem() {
 
 // ---- Minimising and the notification area -----------------------------------
 
-void TfrmMain::btnMinimizeClick() { showMinimized(); }
+void TfrmMain::btnMinimizeClick() {
+  if (!HideToTrayDirectly()) showMinimized();
+}
 
 void TfrmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
@@ -206,6 +210,7 @@ void TfrmMain::TrayIconClick() { miOpenClick(); }
 
 void TfrmMain::miOpenClick() {
   TrayIcon->hide();
+  ReturnFromTray();
   Activate();
 }
 
@@ -239,10 +244,14 @@ void TfrmMain::btnOnTopClick() {
   ShowToggleHints();
   const bool wasVisible = isVisible();
   const QRect place = geometry();
-  setWindowFlag(Qt::WindowStaysOnTopHint, OnTop);  // hides a shown window
-  if (wasVisible) {
-    setGeometry(place);
-    show();
+  // Where no window can be kept on top, the button is unavailable and the
+  // stored state waits for a desktop that can.
+  if (m_abilities.KeepsOnTop) {
+    setWindowFlag(Qt::WindowStaysOnTopHint, OnTop);  // hides a shown window
+    if (wasVisible) {
+      setGeometry(place);
+      show();
+    }
   }
   HotKey().Register(fsModifiers, VK_Code);
   ApplyHeightLock();

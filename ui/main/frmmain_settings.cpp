@@ -43,6 +43,7 @@ void TfrmMain::FormCreate() {
 
   ApplyOutputFont(FieldFont(QString::fromStdString(s.FontName), s.FontSize, s.FontBold, s.FontItalic));
   move(s.Left, s.Top);
+  m_storedPlace = QPoint(s.Left, s.Top);
   resize(s.Width, height());
   ExprMem = s.ExprMem;
   InTray = s.InTray;
@@ -97,8 +98,8 @@ bool TfrmMain::FormClose() {
   for (int i = 0; i < cbInput->count(); ++i) history.push_back(cbInput->itemText(i).toStdString());
 
   TMainSettings s;
-  s.Left = x();
-  s.Top = y();
+  s.Left = PlaceToSave().x();
+  s.Top = PlaceToSave().y();
   s.Width = width();
   s.ExprMem = ExprMem;
   s.OnTop = OnTop;

@@ -11,6 +11,7 @@
 #include "cli/commandline.h"
 #include "language/interfacelanguage.h"
 #include "language/messagecatalogue.h"
+#include "platform/activationtoken.h"
 #include "platform/hotkey.h"
 #include "platform/terminationsignals.h"
 #include "storage/datafolder.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // Read before the toolkit starts: it may take the variables away.
+  const QString activationToken = LauncherActivationToken();
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Tamrix"));
   app.setDesktopFileName(QStringLiteral("org.tamrix.Tamrix"));  // the menu entry org.tamrix.Tamrix.desktop
@@ -46,10 +49,9 @@ int main(int argc, char** argv) {
   // grabbed): the calculator already running on this data folder acts as on
   // its hot key and this run ends; with none running, this one becomes it.
   TSingleInstance instance(TSingleInstance::ServerName(QString::fromStdString(programDir), ::getuid()));
-  if (WantsToggle(argc, argv) &&
-      TSingleInstance::SendToggle(instance.Name(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
-    return 0;
-  }
+  if (WantsToggle(argc, argv) && TSingleInstance::SendToggle(instance.Name(), activationToken)) return 0;
+  // A calculator started by a launcher comes to the front with its token.
+  OfferActivationToken(activationToken);
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
 
   TProgramWindows windows(programDir, hotKey.get());

@@ -3,7 +3,10 @@
 // What the main window needs from outside itself, handed in by the program
 // entry (the real desktop services) or by a test (fakes).
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "platform/windowabilities.h"
 
 class THotKeyService;
 
@@ -16,4 +19,6 @@ struct TMainServices {
   // Whether the desktop shows a notification area. Where it has none,
   // minimising never hides the program into it, so it stays reachable.
   std::function<bool()> TrayAvailable;
+  // What the desktop lets the window do; none: ask the platform.
+  std::optional<TWindowAbilities> Abilities;
 };

@@ -13,7 +13,7 @@
 
 TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* hotKey)
     : Language(ReadMainSettings(TProfileFile(programDir + kSettingsFileName)).Language),
-      frmMain(TMainServices{programDir, hotKey, {}}),
+      frmMain(TMainServices{programDir, hotKey, {}, {}}),
       frmOptions(*hotKey, &frmMain),
       frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain),
       frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,

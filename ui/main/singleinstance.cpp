@@ -15,6 +15,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/activationtoken.h"
+
 namespace {
 
 // The request is one line, then an optional line with the launcher's
@@ -127,7 +129,7 @@ void TSingleInstance::ReadRequest(QLocalSocket* socket) {
   if (next.startsWith(kTokenPrefix) && next.size() > qsizetype(sizeof kTokenPrefix - 1)) {
     const QByteArray token = next.mid(sizeof kTokenPrefix - 1);
     // Read by the toolkit when the window asks to be activated on Wayland.
-    qputenv("XDG_ACTIVATION_TOKEN", token);
+    OfferActivationToken(QString::fromUtf8(token));
   }
   socket->setProperty("answered", true);
   socket->write(kAnswer);

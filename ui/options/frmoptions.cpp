@@ -106,6 +106,15 @@ void TfrmOptions::CreateControls() {
   edKey->setAttribute(Qt::WA_InputMethodEnabled, false);
   edKey->installEventFilter(this);
 
+  edDesktopKey = Make<QLineEdit>(GroupBox1, "edDesktopKey");
+  edDesktopKey->setReadOnly(true);
+  btnDesktopKeys = Make<QPushButton>(GroupBox1, "btnDesktopKeys");
+  btnDesktopKeys->setAutoDefault(false);
+  connect(btnDesktopKeys, &QPushButton::clicked, this, [this] { m_hotKeys.OpenDesktopSettings(); });
+  lbDesktopKeyHint = Make<QLabel>(GroupBox1, "lbDesktopKeyHint");
+  lbDesktopKeyHint->setWordWrap(true);
+  connect(&m_hotKeys, &THotKeyService::bindingChanged, this, &TfrmOptions::ShowHotKeyRow);
+
   lbLanguage = Make<QLabel>(GroupBox1, "lbLanguage");
   cbLanguage = Make<QComboBox>(GroupBox1, "cbLanguage");
   // Each language in its own name, so that it is found whatever the
@@ -145,6 +154,12 @@ void TfrmOptions::Retranslate() {
   rgSeparatorsItem1->setText(tr("Целой и дробной части (,)  Аргументов ф-ции (;)"));
   lbSize->setText(rgSeparatorsItem0->text());
   lbHotKey->setText(tr("Клавиши вызова"));
+  edDesktopKey->setAccessibleName(lbHotKey->text());
+  btnDesktopKeys->setText(QStringLiteral("..."));
+  btnDesktopKeys->setToolTip(tr("Клавиши рабочего стола"));
+  btnDesktopKeys->setAccessibleName(btnDesktopKeys->toolTip());
+  lbDesktopKeyHint->setText(tr("Клавишу задают в настройках рабочего стола: команда tamrix --toggle"));
+  ShowHotKeyRow();
   lbLanguage->setText(tr("Язык интерфейса / Language"));
   btnFont->setText(tr("Шрифт..."));
   btnOk->setText(tr("Ok"));
@@ -177,6 +192,11 @@ void TfrmOptions::FormCreate() {
   AutoSize(lbHotKey, 8, 228);
   cbModifiers->setGeometry(lbHotKey->x() + lbHotKey->width() + 10, 224, 81, 21);
   edKey->setGeometry(cbModifiers->x() + cbModifiers->width() + 7, 224, 81, 21);
+  const int keyRight = edKey->x() + edKey->width();
+  edDesktopKey->setGeometry(cbModifiers->x(), 224, keyRight - cbModifiers->x() - 27, 21);
+  btnDesktopKeys->setGeometry(keyRight - 24, 224, 24, 21);
+  // The line takes the whole row: it names the key's place itself.
+  lbDesktopKeyHint->setGeometry(8, 218, GroupBox1->width() - 16, 34);
   AutoSize(lbLanguage, 8, 259);
   cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, 81, 21);
   btnFont->setGeometry(8, 286, 73, 23);
@@ -248,6 +268,7 @@ void TfrmOptions::Fill(const TOptionsValues& values) {
   m_fsModifiers = values.fsModifiers;
   m_VK_Code = values.VK_Code;
   edKeyKeyDown(values.VK_Code, Qt::NoModifier);
+  ShowHotKeyRow();
   // A language the program has no catalogue for is shown as Russian.
   cbLanguage->setCurrentIndex(std::max(0, cbLanguage->findData(QString::fromStdString(values.Language))));
 }
@@ -275,6 +296,20 @@ TOptionsValues TfrmOptions::Read() const {
   return values;
 }
 
+void TfrmOptions::ShowHotKeyRow() {
+  const THotKeyService::TKeyChooser chooser = m_hotKeys.KeyChooser();
+  const bool captured = chooser == THotKeyService::TKeyChooser::Program;
+  const bool desktop = chooser == THotKeyService::TKeyChooser::Desktop;
+  cbModifiers->setVisible(captured);
+  edKey->setVisible(captured);
+  edDesktopKey->setVisible(desktop);
+  const QString binding = m_hotKeys.DesktopBinding();
+  edDesktopKey->setText(binding.isEmpty() ? tr("не назначена") : binding);
+  btnDesktopKeys->setVisible(desktop && m_hotKeys.CanOpenDesktopSettings());
+  lbDesktopKeyHint->setVisible(chooser == THotKeyService::TKeyChooser::Nobody);
+  lbHotKey->setVisible(chooser != THotKeyService::TKeyChooser::Nobody);
+}
+
 void TfrmOptions::edKeyKeyDown(quint16 key, Qt::KeyboardModifiers) {
   edKey->clear();
   edKey->setText(QString::fromStdString(KeyCodeToName(key)));
@@ -292,7 +327,9 @@ void TfrmOptions::btnFontClick() {
 }
 
 void TfrmOptions::btnOkClick() {
-  if (FModifiers == m_fsModifiers && FKeyCode == m_VK_Code) {
+  // Where the desktop binds the key, the stored one is only its first wish.
+  if ((FModifiers == m_fsModifiers && FKeyCode == m_VK_Code) ||
+      m_hotKeys.KeyChooser() != THotKeyService::TKeyChooser::Program) {
     accept();
     return;
   }

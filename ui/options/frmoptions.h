@@ -59,6 +59,12 @@ class TfrmOptions : public QDialog {
   QLabel* lbHotKey;
   QComboBox* cbModifiers;
   QLineEdit* edKey;
+  // In place of cbModifiers and edKey where the desktop chooses the key:
+  // its binding, read only, with a button to its own key settings; or,
+  // with no global key at all, a line on how to bind one.
+  QLineEdit* edDesktopKey;
+  QPushButton* btnDesktopKeys;
+  QLabel* lbDesktopKeyHint;
   QLabel* lbLanguage;
   QComboBox* cbLanguage;
   QPushButton* btnFont;
@@ -74,6 +80,9 @@ class TfrmOptions : public QDialog {
   void btnCancelClick();
   // Sets every text in the interface's language.
   void Retranslate();
+  // Shows the capture, or what the desktop has bound, as the hot-key
+  // service says (at every opening and when the desktop's binding changes).
+  void ShowHotKeyRow();
   // Fits the height to the font of edFont.
   void AdjustHeight();
   void done(int result) override;

@@ -22,6 +22,8 @@ struct TMainFixture {
   TMessageBoxesOverride boxesOverride{&boxes};
   THelpViewerOverride helpOverride{&help};
   bool trayAvailable = true;
+  // None: the platform's own (offscreen: every ability); a Wayland desktop has none.
+  std::optional<TWindowAbilities> abilities;
   std::unique_ptr<TfrmMain> frm;
 
   std::string Dir() const { return QDir(dir.path()).absolutePath().toStdString() + "/"; }
@@ -35,7 +37,7 @@ struct TMainFixture {
   }
 
   TfrmMain& Create() {
-    frm = std::make_unique<TfrmMain>(TMainServices{Dir(), &hotKey, [this] { return trayAvailable; }});
+    frm = std::make_unique<TfrmMain>(TMainServices{Dir(), &hotKey, [this] { return trayAvailable; }, abilities});
     return *frm;
   }
 

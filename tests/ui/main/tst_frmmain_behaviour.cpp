@@ -14,6 +14,8 @@
 #include <algorithm>
 
 #include "mainfixture.h"
+#include "storage/mainsettings.h"
+#include "storage/profilefile.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/mainfonts.h"
 #include "ui/widgets/legiblecolor.h"
@@ -240,6 +242,36 @@ class TestMainBehaviour : public QObject {
     QTest::qWait(20);
     QVERIFY(w.isVisible());
     QVERIFY(!w.TrayIcon->isVisible());
+  }
+
+  // A Wayland desktop: it places windows, keeps none on top for a program
+  // and never reports the window minimised.
+  void whereTheDesktopKeepsItsAbilitiesTheWindowDoesWithout() {
+    TMainFixture f;
+    f.abilities = TWindowAbilities{.PlacesWindows = false, .KeepsOnTop = false, .ReportsMinimized = false};
+    f.WriteFile("Tamrix.ini", "[Main]\r\nLeft=31\r\nTop=47\r\nOnTop=1\r\n");
+    TfrmMain& w = f.Show();
+    QVERIFY(w.OnTop);  // kept for a desktop that can
+    QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(!w.btnOnTop->isEnabled());
+    QVERIFY(w.btnOnTop->toolTip().contains(QStringLiteral("«Поверх других окон»")));
+
+    QWidget companion;
+    companion.show();
+    w.btnMinimizeClick();  // into the tray at once
+    QVERIFY(w.TrayIcon->isVisible());
+    QVERIFY(!w.isVisible());
+    QVERIFY(!companion.isVisible());
+    f.hotKey.Press();
+    QVERIFY(w.isVisible());
+    QVERIFY(!w.TrayIcon->isVisible());
+    QVERIFY(companion.isVisible());
+
+    w.move(200, 300);  // where the desktop says nothing of
+    QVERIFY(w.close());
+    const TMainSettings s = ReadMainSettings(TProfileFile(f.Dir() + "Tamrix.ini"));
+    QCOMPARE(QPoint(s.Left, s.Top), QPoint(31, 47));
+    QVERIFY(s.OnTop);
   }
 
   void theTrayMenuRestoresAndClosesWithConfirmation() {

@@ -7,6 +7,7 @@
 #include <X11/keysym.h>
 
 #include "platform/x11keysyms.h"
+#include "platform/xdgtrigger.h"
 
 class TestX11Keysyms : public QObject {
   Q_OBJECT
@@ -15,6 +16,8 @@ class TestX11Keysyms : public QObject {
   void keysym();
   void modifiers_data();
   void modifiers();
+  void portalTrigger_data();
+  void portalTrigger();
 };
 
 void TestX11Keysyms::keysym_data() {
@@ -114,6 +117,29 @@ void TestX11Keysyms::modifiers() {
   QFETCH(int, flags);
   QFETCH(uint, mask);
   QCOMPARE(X11ModifierMask(quint16(flags)), mask);
+}
+
+
+// The stored key as the desktop portal's preferred trigger.
+void TestX11Keysyms::portalTrigger_data() {
+  QTest::addColumn<int>("fsModifiers");
+  QTest::addColumn<int>("vk");
+  QTest::addColumn<QString>("trigger");
+  QTest::newRow("the default") << 2 << 0x7B << "CTRL+F12";
+  QTest::newRow("Alt and a letter") << 1 << int('K') << "ALT+k";
+  QTest::newRow("Shift and Page Down") << 4 << 0x22 << "SHIFT+Next";
+  QTest::newRow("a stored sum") << 7 << 0x70 << "CTRL+ALT+SHIFT+F1";
+  QTest::newRow("the Windows key") << 8 << int('1') << "LOGO+1";
+  QTest::newRow("no modifier") << 0 << 0x13 << "Pause";
+  QTest::newRow("a key without a name: no wish") << 2 << 0 << "";
+  QTest::newRow("a code beyond the keys") << 2 << 0xFFFF << "";
+}
+
+void TestX11Keysyms::portalTrigger() {
+  QFETCH(int, fsModifiers);
+  QFETCH(int, vk);
+  QFETCH(QString, trigger);
+  QCOMPARE(XdgShortcutTrigger(quint16(fsModifiers), quint16(vk)), trigger);
 }
 
 QTEST_APPLESS_MAIN(TestX11Keysyms)

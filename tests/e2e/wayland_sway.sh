@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The calculator on a headless sway with a stand-in tray (a StatusNotifier
+# watcher on a private session bus): minimising with InTray hides the window
+# into the tray at once, the tray icon's Activate brings it back, the token
+# a launcher hands "tamrix --toggle" reaches the compositor with the
+# activation, and closing keeps the stored place (the desktop places
+# windows there, so the window's own coordinates mean nothing).
+#
+# sway refuses to run as root: run as root (as CI does), the script runs
+# itself again as the user "nobody" in a folder of its own.
+#
+# Usage: wayland_sway.sh PATH/TO/tamrix   (exit 77 = skipped)
+set -uo pipefail
+
+TAMRIX=$(realpath "${1:?usage: wayland_sway.sh PATH/TO/tamrix}")
+here=$(cd "$(dirname "$0")" && pwd)
+for tool in sway swaymsg dbus-daemon dbus-send /usr/bin/python3; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+/usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || { echo "SKIP: python3-dbus or python3-gi missing"; exit 77; }
+
+if [ "$(id -u)" -eq 0 ]; then
+  runuser -u nobody -- test -x "$TAMRIX" -a -r "$0" -a -r "$here/sniwatcher.py" ||
+    { echo "SKIP: the user nobody cannot reach the program or this script"; exit 77; }
+  work=$(mktemp -d)
+  chmod 755 "$work"
+  chown nobody: "$work"
+  runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$work" TAMRIX_WORK="$work" "$0" "$TAMRIX"
+  status=$?
+  rm -rf "$work"
+  exit "$status"
+fi
+
+source "$here/xsession.sh"  # wait_until, end_session
+work=${TAMRIX_WORK:-$(mktemp -d)}
+data="$work/data"
+mkdir -p "$data" "$work/run"
+chmod 700 "$work/run"
+trap end_session EXIT
+
+fail() {
+  echo "FAIL: $*"
+  for f in "$work"/sway.log "$work"/tamrix.log "$work"/tray.log; do
+    [ -f "$f" ] && { echo "--- $f"; grep -v '^\[[0-9. ]*\] ' "$f" | tail -20; }
+  done
+  grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.configure\(.*)" "$work/tamrix.log" | tail -8
+  echo "--- windows"
+  swaymsg -t get_tree | grep -E '"(app_id|name|pid)"'
+  exit 1
+}
+
+unset DISPLAY QT_QPA_PLATFORM WAYLAND_DISPLAY
+export XDG_RUNTIME_DIR="$work/run" XDG_SESSION_TYPE=wayland HOME="$work"
+
+# A private session bus that starts nothing by itself, and the tray on it.
+dbus-daemon --config-file="$here/../ui/portal/privatebus.conf" --nofork --print-address=3 3>"$work/bus" &
+session_pids=($!)
+wait_until 10 test -s "$work/bus" || fail "no session bus"
+DBUS_SESSION_BUS_ADDRESS=$(head -1 "$work/bus")
+export DBUS_SESSION_BUS_ADDRESS
+/usr/bin/python3 "$here/sniwatcher.py" >"$work/tray.log" 2>&1 &
+session_pids+=($!)
+wait_until 10 grep -qx ready "$work/tray.log" || fail "the tray stand-in did not start"
+
+printf 'xwayland disable\noutput HEADLESS-1 resolution 1280x1024\n' >"$work/sway.conf"
+WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
+session_pids+=($!)
+wait_until 10 test -S "$XDG_RUNTIME_DIR/wayland-1" || fail "sway did not start"
+export WAYLAND_DISPLAY=wayland-1
+SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock)
+export SWAYSOCK
+
+# Calculator windows in sway's tree.
+windows() { test "$(swaymsg -t get_tree | grep -c '"app_id": "org.tamrix.Tamrix"')" = "$1"; }
+
+printf '[Main]\r\nLeft=123\r\nTop=77\r\nInTray=1\r\nExpression=6*7\r\n' >"$data/Tamrix.ini"
+WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$TAMRIX" --dir "$data/" >"$work/tamrix.log" 2>&1 &
+app_pid=$!
+session_pids+=("$app_pid")
+wait_until 15 windows 1 || fail "no calculator window in sway"
+sleep 1
+
+# The process whose window has sway's focus.
+focused_pid() {
+  swaymsg -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def walk(n):
+    if n.get("focused"): print(n.get("pid")); return True
+    return any(walk(c) for c in n.get("nodes", []) + n.get("floating_nodes", []))
+walk(json.load(sys.stdin))'
+}
+focused() { test "$(focused_pid)" = "$1"; }
+
+# The window is the focused one, so --toggle puts it away: into the tray.
+# (Until the toolkit has seen the focus, a --toggle activates instead.)
+wait_until 10 focused "$app_pid" || fail "the calculator did not get the focus"
+for try in 1 2 3; do
+  timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
+  wait_until 3 windows 0 && break
+done
+windows 0 || fail "the window did not leave the screen"
+wait_until 5 grep -q '^item ' "$work/tray.log" || fail "no tray icon"
+echo "ok: into the tray"
+
+# The tray's click.
+# An item is a bus name, with its object path or at the customary one.
+item=$(grep '^item ' "$work/tray.log" | tail -1 | cut -d' ' -f2)
+path=/StatusNotifierItem
+case $item in */*) path="/${item#*/}" ;; esac
+dbus-send --session --type=method_call --dest="${item%%/*}" "$path" \
+  org.kde.StatusNotifierItem.Activate int32:0 int32:0 || fail "the tray icon cannot be clicked"
+wait_until 10 windows 1 || fail "the tray icon did not bring the window back"
+echo "ok: back from the tray"
+
+# A second calculator takes the focus; the launcher's token (here the older
+# DESKTOP_STARTUP_ID) goes with --toggle to the first, which asks the
+# compositor to activate it with that token.
+mkdir -p "$work/other"
+QT_QPA_PLATFORM=wayland "$TAMRIX" --dir "$work/other/" >/dev/null 2>&1 &
+other_pid=$!
+session_pids+=("$other_pid")
+wait_until 15 windows 2 || fail "the second calculator did not open"
+wait_until 10 focused "$other_pid" || fail "the second calculator did not get the focus"
+sleep 1
+DESKTOP_STARTUP_ID=e2e-token-42 timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
+wait_until 10 grep -q -- '-> xdg_activation_v1@[0-9]*\.activate("e2e-token-42", wl_surface@' "$work/tamrix.log" ||
+  fail "the token did not reach the compositor"
+echo "ok: --toggle activates with the launcher's token"
+
+# Closing writes the settings, and the stored place stays as it was.
+kill -TERM "$app_pid"
+wait_until 10 sh -c "! kill -0 $app_pid 2>/dev/null" || fail "SIGTERM did not end the program"
+tr -d '\r' <"$data/Tamrix.ini" | grep -qx 'Left=123' || fail "Left was overwritten: $(grep Left "$data/Tamrix.ini")"
+tr -d '\r' <"$data/Tamrix.ini" | grep -qx 'Top=77' || fail "Top was overwritten"
+tr -d '\r' <"$data/Tamrix.ini" | grep -qx 'VK_Code=123' || fail "the settings were not written"
+echo "PASS"
