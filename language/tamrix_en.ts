@@ -4,12 +4,12 @@
 <context>
     <name>ButtonHint</name>
     <message>
-        <source>Вкл</source>
-        <translation>On</translation>
+        <source>%1/Вкл</source>
+        <translation>%1: switch on</translation>
     </message>
     <message>
-        <source>Откл</source>
-        <translation>Off</translation>
+        <source>%1/Откл</source>
+        <translation>%1: switch off</translation>
     </message>
 </context>
 <context>
@@ -593,7 +593,7 @@ to the clipboard</translation>
     </message>
     <message>
         <source>Закрыть Tamrix</source>
-        <translation>Close Tamrix</translation>
+        <translation>Close Tamrix?</translation>
     </message>
     <message>
         <source>Закрыть Tamrix без сохранения?</source>
@@ -661,6 +661,13 @@ to the clipboard</translation>
     <message>
         <source>Комбинация %1 уже используется в вашей системе</source>
         <translation>The combination %1 is already in use on your system</translation>
+    </message>
+</context>
+<context>
+    <name>TzqComboBox</name>
+    <message>
+        <source>Текст не вставлен: строка вмещает не больше %1 символов.</source>
+        <translation>The text was not pasted: the line holds at most %1 characters.</translation>
     </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@
 #include "ui/catalogue/errordisplay.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/frmmain.h"
+#include "ui/widgets/screenclamp.h"
 #include "ui/main/mainfonts.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -44,6 +45,7 @@ void TfrmMain::FormCreate() {
   ApplyOutputFont(FieldFont(QString::fromStdString(s.FontName), s.FontSize, s.FontBold, s.FontItalic));
   move(s.Left, s.Top);
   resize(s.Width, height());
+  ClampToScreen(*this);
   ExprMem = s.ExprMem;
   InTray = s.InTray;
   CloseQuery = s.CloseQuery;
