@@ -1,18 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/staysontop.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 void SetStaysOnTop(QWidget& window, bool on) {
-  const Qt::WindowFlags flags = window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
-  QWindow* handle = window.windowHandle();
-  if (!handle || !window.isVisible()) {
-    window.setWindowFlags(flags);  // nothing is shown yet, so nothing is lost
+  if (!window.isVisible()) {
+    window.setWindowFlag(Qt::WindowStaysOnTopHint, on);  // nothing is shown yet, so nothing is lost
     return;
   }
-  window.overrideWindowFlags(flags);
-  handle->setFlags(flags);
+  // The flag makes a new native window, which hides the old one: the place,
+  // the activation and the keyboard are given back to the new one. (Changing
+  // the flag of the native window in place is lost on some desktops once the
+  // window has been made anew on its way back from the tray.)
+  const bool wasActive = window.isActiveWindow();
+  QWidget* focus = window.focusWidget();
+  const QRect place = window.geometry();
+  window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
+  window.setGeometry(place);
+  window.show();
+  if (!wasActive) return;
+  // Once the desktop has dealt with the old window going away.
+  QTimer::singleShot(0, &window, [&window, focus = QPointer<QWidget>(focus)] {
+    window.raise();
+    window.activateWindow();
+    if (focus) focus->setFocus(Qt::ActiveWindowFocusReason);
+  });
 }
 
 void ReapplyStaysOnTop(QWidget& window) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Keeping a top-level window above the others, without taking it down.
-// Setting the flag through QWidget re-creates a shown window: it is hidden
-// and shown again, loses the activation, and the caret and the focus frame
-// of its input line with it. On a window that is up, the flag goes to the
-// native window directly instead, which the desktop applies in place.
+// Keeping a top-level window above the others. Setting the flag re-creates
+// a shown window: it is hidden and shown again, and would lose the
+// activation, and the caret and the focus frame of its input line with it;
+// they are given back here.
 class QWidget;
 
 void SetStaysOnTop(QWidget& window, bool on);
