@@ -81,6 +81,13 @@ QStringList CutTexts(QWidget& window) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
       if (TextWidth(fm, label->text()) > label->contentsRect().width() && label->toolTip() != label->text())
         note(label->text());
+      // A caption must not be covered by the field below it, descenders
+      // included.
+      const QRect text(label->geometry().topLeft(), QSize(label->width(), fm.height()));
+      for (QWidget* sibling : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (sibling != label && sibling->isVisible() && !qobject_cast<QLabel*>(sibling) &&
+            sibling->geometry().intersects(text))
+          note("covered by " + sibling->objectName() + ": " + label->text());
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
       if (!button->text().isEmpty() && fm.horizontalAdvance(button->text()) > ButtonTextRoom(*button))
         note(button->text());
