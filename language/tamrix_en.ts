@@ -4,12 +4,12 @@
 <context>
     <name>ButtonHint</name>
     <message>
-        <source>Вкл</source>
-        <translation>On</translation>
+        <source>%1/Вкл</source>
+        <translation>%1: switch on</translation>
     </message>
     <message>
-        <source>Откл</source>
-        <translation>Off</translation>
+        <source>%1/Откл</source>
+        <translation>%1: switch off</translation>
     </message>
 </context>
 <context>
@@ -616,7 +616,7 @@ to the clipboard</translation>
     </message>
     <message>
         <source>Закрыть Tamrix</source>
-        <translation>Close Tamrix</translation>
+        <translation>Close Tamrix?</translation>
     </message>
     <message>
         <source>Закрыть Tamrix без сохранения?</source>
@@ -702,6 +702,13 @@ choose “Keep above others” in the desktop&apos;s window menu</translation>
     <message>
         <source>не назначена</source>
         <translation>none bound</translation>
+    </message>
+</context>
+<context>
+    <name>TzqComboBox</name>
+    <message>
+        <source>Текст не вставлен: строка вмещает не больше %1 символов.</source>
+        <translation>The text was not pasted: the line holds at most %1 characters.</translation>
     </message>
 </context>
 </TS>

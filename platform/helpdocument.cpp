@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPalette>
 
 // The pages live in the resource library; naming its initialiser here links
 // them into every program that can show help.
@@ -23,4 +24,14 @@ QUrl HelpTopicUrl(const QString& helpFile, int topic) {
   if (folder != QLatin1String("help") && QFile::exists(QLatin1Char(':') + page))
     return QUrl(QStringLiteral("qrc:/") + page);
   return QUrl(QStringLiteral("qrc:/help/topic%1.html").arg(topic));
+}
+
+QString HelpColourSheet(const QPalette& palette) {
+  const auto name = [&palette](QPalette::ColorRole role) { return palette.color(role).name(); };
+  return QStringLiteral("body { color: %1; background: %2; }\n"
+                        "h1, h2 { color: %1; }\n"
+                        "th { color: %3; background: %4; }\n"
+                        "a { color: %5; }\n")
+      .arg(name(QPalette::Text), name(QPalette::Base), name(QPalette::ButtonText), name(QPalette::Button),
+           name(QPalette::Link));
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+class QPalette;
+
 inline constexpr int kHelpTopicCount = 5;
 
 // The page of topic (1 main window, 2 catalogue, 3 settings, 4 constant
@@ -13,3 +15,8 @@ inline constexpr int kHelpTopicCount = 5;
 // that is not the program's gives an empty URL. The page is in the
 // interface's language where it has one, otherwise the Russian page.
 QUrl HelpTopicUrl(const QString& helpFile, int topic);
+
+// The colours of the help pages, taken from the palette of the window that
+// shows them, so that headings and table headers read on a dark desktop as
+// on a light one (the pages' own style sheet sets no colour).
+QString HelpColourSheet(const QPalette& palette);

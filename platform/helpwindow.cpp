@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include "platform/helpdocument.h"
@@ -21,6 +23,12 @@ void THelpWindowViewer::SetTitle() {
 }
 
 bool THelpWindowViewer::TLanguageWatch::eventFilter(QObject* watched, QEvent* event) {
+  // A new desktop palette: the page takes its colours again.
+  if (event->type() == QEvent::PaletteChange && m_owner.m_browser && watched == m_owner.m_browser) {
+    m_owner.m_browser->document()->setDefaultStyleSheet(HelpColourSheet(m_owner.m_browser->palette()));
+    m_owner.m_browser->reload();
+    return false;
+  }
   // The window shows the topic again in the new language, where it stands.
   if (event->type() == QEvent::LanguageChange && m_owner.m_browser && watched == m_owner.m_browser) {
     // The page shown may be one the user went to by a link.
@@ -38,7 +46,15 @@ void THelpWindowViewer::ShowTopic(const QString& helpFile, int topic) {
     m_browser = new QTextBrowser;
     m_browser->installEventFilter(&m_languageWatch);
     m_browser->setOpenExternalLinks(true);
-    m_browser->resize(520, 560);
+    // Smaller where the screen is (a large scale makes it so), room left
+    // for the window manager's frame.
+    QSize size(520, 560);
+    if (const QScreen* screen = m_browser->screen())
+      size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    m_browser->resize(size);
+    // Esc puts the help away, as it closes the program's other windows.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), m_browser);
+    QObject::connect(close, &QShortcut::activated, m_browser, [this] { m_browser->close(); });
     // A window without owner outlives nothing: it goes with the program.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, m_browser, [this] { delete m_browser; });
   }
@@ -56,6 +72,7 @@ void THelpWindowViewer::ShowTopic(const QString& helpFile, int topic) {
     m_browser->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
   }
 
+  m_browser->document()->setDefaultStyleSheet(HelpColourSheet(m_browser->palette()));
   const QUrl page = HelpTopicUrl(helpFile, topic);
   if (page.isEmpty()) {
     m_browser->clearHistory();

@@ -163,6 +163,69 @@ wait_until 5 active || fail "the window came back but is not active"
 echo "ok: hot key with the tray"
 stop_tamrix
 
+# --- always on top keeps the caret and survives a trip to the tray. Another
+# program's window (xmessage) takes the activation and is raised over ours.
+other_pid=""
+start_other() {
+  xmessage -geometry 300x200+90+90 'another program' >/dev/null 2>&1 &
+  other_pid=$!
+  session_pids+=("$other_pid")
+  # xmessage does not name its process on its window; its class names it.
+  other_window() { xdotool search --onlyvisible --class Xmessage 2>/dev/null | head -1; }
+  wait_until 10 eval '[ -n "$(other_window)" ]' || fail "xmessage did not open"
+  other=$(other_window)
+}
+# Frame windows bottom to top, as the window manager stacks them.
+above_other() {
+  local stacking ours theirs i=0 w
+  stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g')
+  for w in $stacking; do
+    i=$((i + 1))
+    [ $((w)) -eq $((wid)) ] && ours=$i
+    [ $((w)) -eq $((other)) ] && theirs=$i
+  done
+  [ -n "${ours:-}" ] && [ -n "${theirs:-}" ] && [ "$ours" -gt "$theirs" ]
+}
+on_top_state() { xprop -id "$wid" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_ABOVE; }
+# The pin; the window may be given a new native window by it.
+toggle_on_top() {
+  click 34 2
+  sleep 0.3
+  wait_until 5 eval 'wid=$(tamrix_window "$app_pid"); [ -n "$wid" ]' || fail "the window went away"
+}
+start_tamrix
+start_other
+activate
+xdo key Escape
+xdo type --delay 40 '12*3'
+toggle_on_top                   # always on top
+xdo type --delay 40 '+4'
+xdo windowactivate --sync "$other" >/dev/null
+sleep 0.3
+activate
+xdo type --delay 40 '5'
+expect_result 81                # 12*3+45, never 12*35+4
+wait_until 5 on_top_state || fail "always on top is not set on the window"
+echo "ok: the caret stays where the typing left it across always on top"
+xdo key ctrl+F12
+wait_until 5 minimised || fail "the hot key did not minimise the window on top"
+sleep 0.5
+xdo key ctrl+F12
+# The window manager may be given a new native window for the one on top.
+back_again() { wid=$(tamrix_window "$app_pid"); [ -n "$wid" ] && shown; }
+wait_until 5 back_again || fail "the hot key did not bring the window on top back"
+xdo windowactivate --sync "$other" >/dev/null
+xdo windowraise "$other"
+sleep 0.5
+wait_until 5 on_top_state || fail "after the tray the window is no longer marked on top"
+wait_until 5 above_other || fail "after the tray another window covers the window on top"
+activate
+toggle_on_top                   # back off, for the runs below
+wait_until 5 eval '! on_top_state' || fail "always on top did not switch off"
+stop_tamrix
+kill "$other_pid" 2>/dev/null
+echo "ok: always on top comes back from the tray"
+
 # --- third run, without the tray: an ordinary minimise, and back.
 sed -i 's/^InTray=1/InTray=0/' "$data/Tamrix.ini"
 [ "$(ini_value Main InTray)" = 0 ] || fail "could not switch InTray off"

@@ -12,6 +12,7 @@
 
 #include "storage/profiledocument.h"
 #include "ui/widgets/legiblecolor.h"
+#include "ui/widgets/screenclamp.h"
 
 namespace {
 // Shares of the text colour in the list's background: a grey of 192 for the
@@ -166,7 +167,8 @@ std::vector<int> TCatalogueTree::LeadingWidths() const {
 
 void TCatalogueTree::SetLeadingWidths(const std::vector<int>& widths) {
   for (int c = 0; c + 1 < columnCount() && c < static_cast<int>(widths.size()); ++c)
-    setColumnWidth(c, std::clamp(widths[static_cast<size_t>(c)], header()->minimumSectionSize(), kMaxColumnWidth));
+    setColumnWidth(c, std::clamp(widths[static_cast<size_t>(c)], header()->minimumSectionSize(),
+                                 std::min(kMaxColumnWidth, WidestScreenWidth())));
   FitColumns();
 }
 

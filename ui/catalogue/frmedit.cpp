@@ -20,9 +20,11 @@
 #include "storage/listrecords.h"
 #include "ui/catalogue/editerror.h"
 #include "ui/catalogue/entrynames.h"
+#include "ui/catalogue/editorrows.h"
 #include "ui/catalogue/errordisplay.h"
 #include "ui/catalogue/typingfilters.h"
 #include "ui/widgets/anchors.h"
+#include "ui/widgets/screenclamp.h"
 #include "ui/widgets/windowplace.h"
 
 namespace {
@@ -71,6 +73,18 @@ T* Place(T* widget, int left, int top, int width, int height) {
 QLabel* PlaceLabel(QLabel* label, int left, int top) {
   label->move(left, top);
   return label;
+}
+
+// The rows from the font's metrics; the anchors take the new places.
+int ArrangeEditorRows(TfrmEdit& e) {
+  const int height = LayOutEditorRows({{{e.Label4}, {e.cbCategory}},
+                                       {{e.Label1, e.Label2}, {e.edName, e.edValue}},
+                                       {{e.Label3}, {e.edDescription}}},
+                                      {e.btnOk, e.btnCancel});
+  if (auto* anchors = e.findChild<TAnchors*>())
+    for (QWidget* w : std::initializer_list<QWidget*>{e.cbCategory, e.edValue, e.edDescription, e.btnOk, e.btnCancel})
+      anchors->Capture(w);
+  return height;
 }
 
 // A label is as wide as its text.
@@ -147,18 +161,25 @@ void TfrmEdit::SetValueLabel() { SetLabelText(Label2, ConstMode ? tr("Значе
 void TfrmEdit::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
   if (event->type() == QEvent::LanguageChange) Retranslate();
+  if (event->type() == QEvent::FontChange) {
+    // The labels take their widths again, the rows their heights.
+    Retranslate();
+    setFixedHeight(ArrangeEditorRows(*this));
+  }
 }
 
 void TfrmEdit::FormCreate() {
   const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->geometry() : QRect(0, 0, 800, 600);
-  setFixedHeight(kFixedHeight);
+  const int fixedHeight = ArrangeEditorRows(*this);
+  setFixedHeight(fixedHeight);
   setMinimumWidth(kMinWidth);
   const TProfileDocument settings = m_settings.Load();
   const int left = settings.ReadInteger(kSection, "Left", screen.width() / 2 - 128);
   const int top = settings.ReadInteger(kSection, "Top", screen.height() / 2 - 97);
   const int width = settings.ReadInteger(kSection, "Width", kDesignWidth);
-  resize(std::max(width, kMinWidth), kFixedHeight);
+  resize(std::max(width, kMinWidth), fixedHeight);
   SetWindowPlace(*this, QPoint(left, top));
+  ClampToScreen(*this);
 }
 
 void TfrmEdit::FormClose() {

@@ -49,7 +49,9 @@ class TfrmEdit : public QDialog {
   // Shows the dialog modally; QDialog::Accepted or QDialog::Rejected.
   int ShowModal() { return exec(); }
 
-  // Client height: the bottom of btnOk plus 6 pixels. Only the width changes.
+  // Client height at the design font: the bottom of btnOk plus 6 pixels; a
+  // larger font makes the rows, and so the window, higher. Only the width
+  // can be changed by the user.
   static constexpr int kFixedHeight = 138 + 23 + 6;
   static constexpr int kMinWidth = 256;
 

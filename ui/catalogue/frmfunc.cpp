@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
@@ -27,6 +28,7 @@
 #include "ui/catalogue/usercategories.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/borderdrag.h"
+#include "ui/widgets/screenclamp.h"
 #include "ui/widgets/windowplace.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -49,9 +51,20 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const QIcon& icon, in
   button->setIcon(icon);
   button->setIconSize(QSize(16, 16));
   button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
+  // Reached by Tab and by its key; a click leaves the keyboard in the list.
+  button->setFocusPolicy(Qt::TabFocus);
   button->setGeometry(left, kBorder, kButton, kButton);
   return button;
+}
+
+// The keys of the buttons: the lists keep Enter (insert the entry) and the
+// arrows; Esc closes the window, F1 is help.
+QKeySequence AddKey() { return QKeySequence(Qt::Key_Insert); }
+QKeySequence ChangeKey() { return QKeySequence(Qt::Key_F2); }
+QKeySequence DeleteKey() { return QKeySequence(Qt::Key_Delete); }
+
+QString WithKey(const QString& hint, const QKeySequence& key) {
+  return hint + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
 }
 
 }  // namespace
@@ -69,11 +82,11 @@ TfrmFunc::TfrmFunc(const TCatalogueContext& context, TfrmEdit& editor, QWidget* 
 
 void TfrmFunc::Retranslate() {
   setWindowTitle(tr("Функции и константы"));
-  btnAdd->setToolTip(tr("Добавить"));
-  btnChange->setToolTip(tr("Изменить"));
-  btnDel->setToolTip(tr("Удалить"));
-  btnHelp->setToolTip(tr("Справка"));
-  btnClose->setToolTip(tr("Закрыть"));
+  btnAdd->setToolTip(WithKey(tr("Добавить"), AddKey()));
+  btnChange->setToolTip(WithKey(tr("Изменить"), ChangeKey()));
+  btnDel->setToolTip(WithKey(tr("Удалить"), DeleteKey()));
+  btnHelp->setToolTip(WithKey(tr("Справка"), QKeySequence(Qt::Key_F1)));
+  btnClose->setToolTip(WithKey(tr("Закрыть"), QKeySequence(Qt::Key_Escape)));
   PageControl->setTabText(pgFunc, tr("Функции"));
   PageControl->setTabText(pgVar, tr("Константы"));
   PageControl->setTabText(pgUserFunc, tr("Пользовательские функции"));
@@ -132,6 +145,13 @@ void TfrmFunc::BuildControls() {
   connect(btnHelp, &QToolButton::clicked, this, &TfrmFunc::btnHelpClick);
   connect(btnClose, &QToolButton::clicked, this, &TfrmFunc::btnCloseClick);
   connect(PageControl, &QTabWidget::currentChanged, this, &TfrmFunc::PageControlChange);
+  const std::pair<QToolButton*, QKeySequence> keys[] = {{btnAdd, AddKey()}, {btnChange, ChangeKey()}, {btnDel, DeleteKey()}};
+  for (const auto& [button, key] : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled()) button->click();
+    });
+  }
   for (TCatalogueTree* tree : {vtFunc, vtVar, vtUserFunc})
     connect(tree, &TCatalogueTree::EntryChosen, this, [this, tree] { vtDblClick(tree); });
   // The settings dialog closes, then its caller takes the separator from
@@ -152,6 +172,7 @@ void TfrmFunc::FormCreate() {
   const TProfileDocument settings = m_context.Settings->Load();
   resize(settings.ReadInteger(kFunction, "Width", 348), settings.ReadInteger(kFunction, "Height", 332));
   SetWindowPlace(*this, QPoint(settings.ReadInteger(kFunction, "Left", 20), settings.ReadInteger(kFunction, "Top", 20)));
+  ClampToScreen(*this);
   vtFunc->SetLeadingWidths({settings.ReadInteger(kFunction, "Func1", 100)});
   vtVar->SetLeadingWidths({settings.ReadInteger(kFunction, "Var1", 80), settings.ReadInteger(kFunction, "Var2", 80)});
   vtUserFunc->SetLeadingWidths(
@@ -285,6 +306,7 @@ void TfrmFunc::mousePressEvent(QMouseEvent* event) {
 
 void TfrmFunc::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) return btnHelpClick();
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) return btnCloseClick();
   QWidget::keyPressEvent(event);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/main/formatbutton.h"
 #include "platform/glyphs.h"
 #include "ui/main/mainfonts.h"
+#include "ui/main/mainkeys.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
@@ -40,7 +41,9 @@ T* Make(QWidget* parent, const char* name, QRect geometry) {
 QToolButton* MakeButton(QWidget* parent, const char* name, int left, int top, const char* glyph = nullptr) {
   auto* b = Make<QToolButton>(parent, name, QRect(left, top, 24, 24));
   b->setAutoRaise(true);
-  b->setFocusPolicy(Qt::NoFocus);
+  // Reached by Tab (and by its key), never by a click: a click leaves the
+  // keyboard in the input line.
+  b->setFocusPolicy(Qt::TabFocus);
   b->setIconSize(QSize(16, 16));
   if (glyph) b->setIcon(Glyph(glyph));
   return b;
@@ -129,7 +132,7 @@ void TfrmMain::BuildControls() {
   m_anchors->Add(btnStore, TAnchors::akTop | TAnchors::akRight);
   for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3}) {
     b->setAutoRaise(true);
-    b->setFocusPolicy(Qt::NoFocus);
+    b->setFocusPolicy(Qt::TabFocus);
     m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
   }
   btnNFormat->SetCode(kDefaultOutputCode1);
@@ -139,7 +142,18 @@ void TfrmMain::BuildControls() {
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(10);
-  setFocusProxy(cbInput);
+  // Tab goes from the line down the fields to the buttons along the top.
+  QWidget* previous = cbInput;
+  for (QWidget* next : std::initializer_list<QWidget*>{btnStore, edOutput, btnNFormat, edOutput2, btnNFormat2, edOutput3,
+                                                        btnNFormat3, btnSys, btnOnTop, btnCopy, btnPaste, btnFunc,
+                                                        btnOptions, btnAngle, btnError, btnRollUp, btnHelp,
+                                                        btnMinimize, btnClose}) {
+    setTabOrder(previous, next);
+    previous = next;
+  }
+  // No focus proxy on the window: Tab would take it for the line and jump
+  // back there from the middle of the walk. The line is simply the window's
+  // focus widget, which activation gives the keyboard to.
   cbInput->setFocus();
 }
 
@@ -207,23 +221,26 @@ QString TfrmMain::SysCommandText(int command) {
 }
 
 void TfrmMain::ShowToggleHints() {
-  if (!ShowOnTopUnavailable()) SetToggleHint(btnOnTop, tr("Поверх всех окон"), !OnTop);
-  SetToggleHint(btnError, tr("Сообщения об ошибках"), !Parser.ErrorOn);
-  SetHint(btnRollUp, DropOut ? tr("Свернуть", "the lower panel") : tr("Развернуть", "the lower panel"));
+  if (!ShowOnTopUnavailable()) SetToggleHint(btnOnTop, tr("Поверх всех окон"), !OnTop, MainKey(TMainKey::OnTop));
+  SetToggleHint(btnError, tr("Сообщения об ошибках"), !Parser.ErrorOn, MainKey(TMainKey::Error));
+  SetHint(btnRollUp, DropOut ? tr("Свернуть", "the lower panel") : tr("Развернуть", "the lower panel"),
+          MainKey(TMainKey::RollUp));
 }
 
 void TfrmMain::Retranslate() {
-  SetHint(btnSys, tr("Системное меню"));
-  SetHint(btnCopy, tr("Копировать результат\nв буфер обмена"));
-  SetHint(btnPaste, tr("Вставить в выражение"));
+  SetHint(btnSys, tr("Системное меню"), MainKey(TMainKey::SysMenu));
+  SetHint(btnCopy, tr("Копировать результат\nв буфер обмена"), MainKey(TMainKey::Copy));
+  SetHint(btnPaste, tr("Вставить в выражение"), MainKey(TMainKey::Paste));
   SetHint(btnFunc, tr("Функции и константы (F5)"));
   SetHint(btnOptions, tr("Настройки (F7)"));
-  SetHint(btnAngle, tr("Градусы/Радианы"));
-  SetHint(btnHelp, tr("Справка"));
+  SetHint(btnAngle, tr("Градусы/Радианы"), MainKey(TMainKey::Angle));
+  SetHint(btnHelp, tr("Справка"), QKeySequence(Qt::Key_F1));
   SetHint(btnMinimize, tr("Свернуть"));
   SetHint(btnClose, tr("Закрыть"));
-  SetHint(btnStore, tr("Запомнить выражение"));
-  for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3}) SetHint(b, tr("Формат результата"));
+  SetHint(btnStore, tr("Запомнить выражение"), MainKey(TMainKey::Store));
+  SetHint(btnNFormat, tr("Формат результата"), MainKey(TMainKey::Format1));
+  SetHint(btnNFormat2, tr("Формат результата"), MainKey(TMainKey::Format2));
+  SetHint(btnNFormat3, tr("Формат результата"), MainKey(TMainKey::Format3));
   ShowToggleHints();
   cbInput->setAccessibleName(tr("Выражение"));
   cbInput->lineEdit()->setAccessibleName(cbInput->accessibleName());  // where the keys go

@@ -21,6 +21,7 @@
 #include "ui/main/buttonrow.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/staysontop.h"
 #include "platform/glyphs.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/borderdrag.h"
@@ -29,6 +30,17 @@
 namespace {
 constexpr int kBorder = 4;       // the sizing border around the client area
 constexpr int kMoveStep = 8;     // arrow-key step of the window menu's "move"
+
+// The fields of the lower panel lie behind the upper one while it is in:
+// neither Tab nor a click may take the keyboard there, where nothing shows
+// what it does.
+void SetReachable(std::initializer_list<QWidget*> widgets, bool reachable, QWidget* fallback) {
+  for (QWidget* w : widgets) {
+    const Qt::FocusPolicy policy = qobject_cast<QLineEdit*>(w) ? Qt::StrongFocus : Qt::TabFocus;
+    w->setFocusPolicy(reachable ? policy : Qt::NoFocus);
+    if (!reachable && w->hasFocus()) fallback->setFocus(Qt::OtherFocusReason);
+  }
+}
 
 // The side borders only: the height is locked, so only the width can change.
 Qt::Edges SideEdgesAt(const QPointF& p, const QSize& size) {
@@ -185,6 +197,7 @@ void TfrmMain::AppMinimize() {
 void TfrmMain::AppRestore() {
   if (TrayIcon->isVisible()) TrayIcon->hide();
   ShowCompanionWindows();
+  ReapplyStaysOnTop(*this);
 }
 
 void TfrmMain::HideCompanionWindows() {
@@ -216,6 +229,7 @@ void TfrmMain::miOpenClick() {
 
 void TfrmMain::Activate() {
   if (isMinimized() || !isVisible()) showNormal();
+  ReapplyStaysOnTop(*this);  // the window may come back from the tray as an ordinary one
   raise();
   activateWindow();
   cbInput->setFocus(Qt::ActiveWindowFocusReason);
@@ -242,17 +256,9 @@ void TfrmMain::btnOnTopClick() {
   OnTop = !OnTop;
   btnOnTop->setIcon(Glyph(OnTop ? "ONTOPON" : "ONTOPOFF"));
   ShowToggleHints();
-  const bool wasVisible = isVisible();
-  const QRect place = geometry();
   // Where no window can be kept on top, the button is unavailable and the
   // stored state waits for a desktop that can.
-  if (m_abilities.KeepsOnTop) {
-    setWindowFlag(Qt::WindowStaysOnTopHint, OnTop);  // hides a shown window
-    if (wasVisible) {
-      setGeometry(place);
-      show();
-    }
-  }
+  if (m_abilities.KeepsOnTop) SetStaysOnTop(*this, OnTop);
   HotKey().Register(fsModifiers, VK_Code);
   ApplyHeightLock();
   AddAboutItem();
@@ -284,6 +290,7 @@ void TfrmMain::btnRollUpClick() {
     m_timerGrows = true;
     btnRollUp->setIcon(Glyph("DROPON"));
   }
+  SetReachable({edOutput2, btnNFormat2, edOutput3, btnNFormat3}, DropOut, cbInput);
   ShowToggleHints();
   Timer1->start();
 }

@@ -18,6 +18,7 @@
 #include "ui/main/formatbutton.h"
 #include "ui/main/buttonhint.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/mainkeys.h"
 #include "platform/glyphs.h"
 #include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
@@ -52,6 +53,12 @@ void TfrmMain::ConnectControls() {
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     state == Qt::ApplicationActive ? AppActivate() : AppDeactivate();
   });
+  const std::pair<QToolButton*, TMainKey> keys[] = {
+      {btnSys, TMainKey::SysMenu},    {btnOnTop, TMainKey::OnTop},     {btnCopy, TMainKey::Copy},
+      {btnPaste, TMainKey::Paste},    {btnAngle, TMainKey::Angle},     {btnError, TMainKey::Error},
+      {btnRollUp, TMainKey::RollUp},  {btnStore, TMainKey::Store},     {btnNFormat, TMainKey::Format1},
+      {btnNFormat2, TMainKey::Format2}, {btnNFormat3, TMainKey::Format3}};
+  for (const auto& [button, key] : keys) AddButtonKey(*this, button, key);
   // The window sees every key before its controls do.
   qApp->installEventFilter(this);
 }
@@ -118,7 +125,7 @@ void TfrmMain::btnCopyClick() {
   edOutput->setCursorPosition(0);  // selecting scrolled the field to its end
 }
 
-void TfrmMain::btnPasteClick() { cbInput->lineEdit()->paste(); }
+void TfrmMain::btnPasteClick() { cbInput->Paste(); }
 
 void TfrmMain::btnFuncClick() {
   if (ShowFunc) ShowFunc();

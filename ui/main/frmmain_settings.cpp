@@ -14,6 +14,7 @@
 #include "ui/catalogue/errordisplay.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/frmmain.h"
+#include "ui/widgets/screenclamp.h"
 #include "ui/main/mainfonts.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -45,6 +46,7 @@ void TfrmMain::FormCreate() {
   move(s.Left, s.Top);
   m_storedPlace = QPoint(s.Left, s.Top);
   resize(s.Width, height());
+  ClampToScreen(*this);
   ExprMem = s.ExprMem;
   InTray = s.InTray;
   CloseQuery = s.CloseQuery;

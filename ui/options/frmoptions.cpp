@@ -22,6 +22,7 @@
 #include "ui/options/hotkeymodifiers.h"
 #include "ui/options/keynames.h"
 #include "ui/options/spinedit.h"
+#include "ui/widgets/screenclamp.h"
 #include "ui/widgets/windowplace.h"
 
 namespace {
@@ -233,6 +234,8 @@ void TfrmOptions::done(int result) {
 
 void TfrmOptions::showEvent(QShowEvent* event) {
   AdjustHeight();
+  // Whole on the screen, also where a large scale makes the screen small.
+  ClampToScreen(*this);
   QDialog::showEvent(event);
   edFont->setCursorPosition(0);
 }

@@ -3,7 +3,9 @@
 // TOutputField: a read-only result field. A result is read from its start
 // (the sign, the leading digits, the first word of a message), so every
 // text written into the field is shown from its first character, and a text
-// wider than the field offers itself whole as the tooltip.
+// wider than the field offers itself whole as the tooltip. Such a text shows
+// cut with a mark (a number keeps its sign and exponent, see resultfit.h);
+// the field's text, which copying takes, stays whole.
 #include <QLineEdit>
 
 class TOutputField : public QLineEdit {
@@ -19,4 +21,9 @@ class TOutputField : public QLineEdit {
 
  protected:
   bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // The part of the field that shows the text.
+  QRect TextRect() const;
 };

@@ -2,8 +2,15 @@
 #include "ui/widgets/zqStdCtrls.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolTip>
 
 TzqComboBox::TzqComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(true);
@@ -11,6 +18,17 @@ TzqComboBox::TzqComboBox(QWidget* parent) : QComboBox(parent) {
   // never completed behind the user's back.
   setInsertPolicy(QComboBox::NoInsert);
   setCompleter(nullptr);
+  lineEdit()->setMaxLength(kMaxTextLength);
+  lineEdit()->installEventFilter(this);
+  // The caret is also kept while the user moves it, not only when the focus
+  // leaves: a window that is taken down and put up again by the desktop
+  // (always on top, the notification area) may never tell the box it lost
+  // the focus, and the next focus would then put the caret back where it
+  // stood before. A text set by another window (the catalogue, active
+  // then) leaves the kept caret to that window.
+  connect(lineEdit(), &QLineEdit::cursorPositionChanged, this, [this] {
+    if (!m_takingFocus && window()->focusWidget() == this && (m_typing || window()->isActiveWindow())) SaveCaret();
+  });
 }
 
 void TzqComboBox::focusOutEvent(QFocusEvent* event) {
@@ -24,7 +42,9 @@ void TzqComboBox::SaveCaret() {
 }
 
 void TzqComboBox::focusInEvent(QFocusEvent* event) {
+  m_takingFocus = true;  // the ordinary handling moves the caret on its own
   QComboBox::focusInEvent(event);  // the ordinary handling first: it may select all
+  m_takingFocus = false;
   RestoreCaret();
 }
 
@@ -43,7 +63,57 @@ int TzqComboBox::HistoryRow() const {
   return findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
+bool TzqComboBox::Takes(const QString& incoming) {
+  const QLineEdit* edit = lineEdit();
+  const qsizetype after = edit->text().size() - edit->selectedText().size() + incoming.size();
+  if (after <= kMaxTextLength) return true;
+  QApplication::beep();
+  QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
+                     tr("Текст не вставлен: строка вмещает не больше %1 символов.").arg(kMaxTextLength), this);
+  return false;
+}
+
+void TzqComboBox::Paste() {
+  if (Takes(QApplication::clipboard()->text())) lineEdit()->paste();
+}
+
+bool TzqComboBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != lineEdit()) return QComboBox::eventFilter(watched, event);
+  // Every way into the line that a long text can take: the paste key goes
+  // through keyPressEvent, the menu through contextMenuEvent; here the
+  // middle button, which pastes the selection.
+  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+      QApplication::clipboard()->supportsSelection()) {
+    return !Takes(QApplication::clipboard()->text(QClipboard::Selection));
+  }
+  return QComboBox::eventFilter(watched, event);
+}
+
+void TzqComboBox::contextMenuEvent(QContextMenuEvent* event) {
+  // The line's own menu, whose paste goes through the same check.
+  QMenu* menu = lineEdit()->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  for (QAction* a : menu->actions()) {
+    if (a->objectName() != QLatin1String("edit-paste")) continue;
+    disconnect(a, &QAction::triggered, nullptr, nullptr);
+    connect(a, &QAction::triggered, this, &TzqComboBox::Paste);
+  }
+  menu->popup(event->globalPos());
+  event->accept();
+}
+
 void TzqComboBox::keyPressEvent(QKeyEvent* event) {
+  m_typing = true;
+  KeyPress(event);
+  m_typing = false;
+}
+
+void TzqComboBox::KeyPress(QKeyEvent* event) {
+  if (event == QKeySequence::Paste) {
+    Paste();
+    event->accept();
+    return;
+  }
   const bool plain = !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
   if (plain && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up)) {
     StepHistory(event->key() == Qt::Key_Down ? 1 : -1);

@@ -24,6 +24,19 @@ class TzqComboBox : public QComboBox {
   int HistoryRow() const;
   void showPopup() override;
 
+  // The longest expression the line takes. A line edit keeps 32767
+  // characters by default and drops the rest of a longer paste silently;
+  // the evaluation takes any length, so the line takes far more, and a
+  // paste that would still pass this is refused with a word, whole.
+  static constexpr int kMaxTextLength = 1 << 20;
+  // Pastes the clipboard into the line at the caret, as Ctrl+V does, or
+  // refuses a text the line cannot take whole (and says so).
+  void Paste();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
@@ -33,4 +46,12 @@ class TzqComboBox : public QComboBox {
   void SaveCaret();
   void RestoreCaret();
   void StepHistory(int step);
+  // True when incoming, put in place of the selection, fits the line;
+  // otherwise the user is told and false comes back.
+  bool Takes(const QString& incoming);
+
+  void KeyPress(QKeyEvent* event);
+
+  bool m_takingFocus = false;
+  bool m_typing = false;  // inside a key press: the caret moves by the user's hand
 };

@@ -5,6 +5,7 @@
 // following each step, and what the window keeps in the settings file.
 #include <QHeaderView>
 #include <QTabBar>
+#include <QToolButton>
 
 #include "catalogueharness.h"
 #include "language/interfacelanguage.h"
@@ -73,11 +74,67 @@ class TestFrmFunc : public QObject {
   void builtinCallsFollowTheSeparator();
   void columnsFitAfterAddAndChange_data();
   void columnsFitAfterAddAndChange();
+  void everyActionFromTheKeyboard_data();
+  void everyActionFromTheKeyboard();
+  void tabReachesTheButtons();
 
  private:
   std::unique_ptr<TCatalogueHarness> h;
   void AddConstant(const QString& name, const QString& value, const QString& description, const QString& category);
 };
+
+void TestFrmFunc::everyActionFromTheKeyboard_data() {
+  QTest::addColumn<QKeySequence>("key");
+  QTest::addColumn<QString>("action");
+  QTest::newRow("Insert adds") << QKeySequence(Qt::Key_Insert) << "add";
+  QTest::newRow("F2 changes") << QKeySequence(Qt::Key_F2) << "change";
+  QTest::newRow("Delete deletes") << QKeySequence(Qt::Key_Delete) << "delete";
+  QTest::newRow("Esc closes") << QKeySequence(Qt::Key_Escape) << "close";
+}
+
+void TestFrmFunc::everyActionFromTheKeyboard() {
+  QFETCH(QKeySequence, key);
+  QFETCH(QString, action);
+  h->ShowCatalogue(kVar);
+  AddConstant("g", "9.81", "", "Physics");
+  h->Tree(kVar).setCurrentItem(h->Row(kVar, "Physics", "g"));
+  h->Tree(kVar).setFocus();
+  h->Func().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&h->Func()));
+  const auto press = [&] { QTest::keySequence(QApplication::focusWidget(), key); };
+  if (action == "add") {
+    QVERIFY(h->DriveEditor(press, TCatalogueHarness::Typing("c", "3e8", "", "Physics")).ClosedByOk);
+    QVERIFY(h->Row(kVar, "Physics", "c"));
+  } else if (action == "change") {
+    const TEditorRun run = h->DriveEditor(press, TCatalogueHarness::Typing("g", "9.8", "", "Physics"));
+    QCOMPARE(run.OldName, std::string("g"));
+    QCOMPARE(h->Eval("g"), std::string("9.8"));
+  } else if (action == "delete") {
+    h->Boxes.Answers = {true};
+    press();
+    QVERIFY(!h->Row(kVar, "Physics", "g"));
+  } else {
+    press();
+    QVERIFY(!h->Func().isVisible());
+  }
+  // Each button's hint names its key.
+  for (QToolButton* b : {h->Func().btnAdd, h->Func().btnChange, h->Func().btnDel, h->Func().btnClose})
+    QVERIFY2(b->toolTip().endsWith(")"), qPrintable(b->toolTip()));
+}
+
+void TestFrmFunc::tabReachesTheButtons() {
+  h->ShowCatalogue(kVar);
+  h->Func().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&h->Func()));
+  h->Tree(kVar).setFocus(Qt::TabFocusReason);
+  QStringList reached;
+  for (int i = 0; i < 12; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    if (QApplication::focusWidget()) reached << QApplication::focusWidget()->objectName();
+  }
+  for (const char* name : {"btnAdd", "btnChange", "btnDel", "btnHelp", "btnClose"})
+    QVERIFY2(reached.contains(name), qPrintable(reached.join(' ')));
+}
 
 void TestFrmFunc::init() {
   h = std::make_unique<TCatalogueHarness>();

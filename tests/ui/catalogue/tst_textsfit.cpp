@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every text of the secondary windows can be read, at the desktop's font and
-// at a larger one: each label, button, tab, header and visible cell is at
-// least as wide as its text or has a tooltip that carries it, tabs stay in
-// view, rows are as high as their font, and a long sample shows its start.
+// Every text of every window can be read, at the desktop's font and at a
+// larger one, on a light and on a dark palette (and, run again by the build
+// with a 144-dpi font and at twice the scale): each label, button, tab,
+// header and visible cell is at least as wide as its text or has a tooltip
+// that carries it, tabs stay in view, rows are as high as their font, a long
+// sample shows its start, and every window lies whole on the screen.
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTextBrowser>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextDocumentFragment>
@@ -15,7 +19,9 @@
 
 #include "catalogueharness.h"
 #include "tests/doubles/fakehotkeyservice.h"
+#include "platform/helpwindow.h"
 #include "ui/catalogue/frmedit.h"
+#include "ui/main/frmmain.h"
 #include "ui/options/frmoptions.h"
 #include "ui/widgets/aboutbox.h"
 
@@ -91,6 +97,13 @@ QStringList CutTexts(QWidget& window) {
     if (auto* label = qobject_cast<QLabel*>(w)) {
       if (TextWidth(fm, label->text()) > label->contentsRect().width() && label->toolTip() != label->text())
         note(label->text());
+      // A caption must not be covered by the field below it, descenders
+      // included.
+      const QRect text(label->geometry().topLeft(), QSize(label->width(), fm.height()));
+      for (QWidget* sibling : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (sibling != label && sibling->isVisible() && !qobject_cast<QLabel*>(sibling) &&
+            sibling->geometry().intersects(text))
+          note("covered by " + sibling->objectName() + ": " + label->text());
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
       if (!button->text().isEmpty() && fm.horizontalAdvance(button->text()) > ButtonTextRoom(*button))
         note(button->text());
@@ -112,33 +125,75 @@ QStringList CutTexts(QWidget& window) {
   return cut;
 }
 
+// A dark palette of the kind a dark desktop theme gives.
+QPalette DarkPalette() {
+  QPalette p;
+  p.setColor(QPalette::Window, QColor(45, 45, 48));
+  p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  p.setColor(QPalette::Base, QColor(30, 30, 30));
+  p.setColor(QPalette::AlternateBase, QColor(50, 50, 54));
+  p.setColor(QPalette::Text, QColor(230, 230, 230));
+  p.setColor(QPalette::Button, QColor(60, 60, 64));
+  p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+  p.setColor(QPalette::Highlight, QColor(38, 79, 120));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  p.setColor(QPalette::ToolTipBase, QColor(60, 60, 64));
+  p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+  return p;
+}
+
+// A window that does not lie whole on the screen it is shown on.
+QStringList OffScreen(QWidget& window) {
+  QScreen* screen = window.screen();
+  if (!screen || screen->availableGeometry().contains(window.frameGeometry())) return {};
+  QString place;
+  QDebug(&place) << window.frameGeometry() << "on" << screen->availableGeometry();
+  return {window.objectName() + " off the screen: " + place};
+}
+
 }  // namespace
 
 class TestTextsFit : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { m_desktopFont = QApplication::font(); }
-  void cleanup() { QApplication::setFont(m_desktopFont); }
+  void initTestCase() {
+    m_desktopFont = QApplication::font();
+    m_desktopPalette = QApplication::palette();
+  }
+  void cleanup() {
+    QApplication::setFont(m_desktopFont);
+    QApplication::setPalette(m_desktopPalette);
+  }
   void everyTextFits_data();
   void everyTextFits();
 
  private:
   QFont m_desktopFont;
+  QPalette m_desktopPalette;
 };
 
 void TestTextsFit::everyTextFits_data() {
   QTest::addColumn<QString>("window");
   QTest::addColumn<int>("pointSize");  // 0: the desktop's font
-  for (const char* window : {"about", "editor", "options", "catalogue", "catalogue at its smallest",
+  QTest::addColumn<bool>("dark");
+  for (const char* window : {"main", "help", "about", "editor", "options", "catalogue", "catalogue at its smallest",
                              "catalogue, font changed while open"}) {
-    QTest::newRow(qPrintable(QString("%1, desktop font").arg(window))) << window << 0;
-    QTest::newRow(qPrintable(QString("%1, 12 pt").arg(window))) << window << 12;
+    for (bool dark : {false, true}) {
+      const char* look = dark ? ", dark" : "";
+      QTest::newRow(qPrintable(QString("%1, desktop font%2").arg(window, look))) << window << 0 << dark;
+      // Run with a larger screen font or scale, the desktop font is the
+      // large one already.
+      if (qEnvironmentVariableIsEmpty("QT_FONT_DPI") && qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+        QTest::newRow(qPrintable(QString("%1, 12 pt%2").arg(window, look))) << window << 12 << dark;
+    }
   }
 }
 
 void TestTextsFit::everyTextFits() {
   QFETCH(QString, window);
   QFETCH(int, pointSize);
+  QFETCH(bool, dark);
+  if (dark) QApplication::setPalette(DarkPalette());
   QFont font = m_desktopFont;
   if (pointSize > 0) font.setPointSize(pointSize);
   const bool laterFont = window.endsWith("while open");
@@ -155,8 +210,22 @@ void TestTextsFit::everyTextFits() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     cut += CutTexts(w);
+    cut += OffScreen(w);
   };
-  if (window == "about") {
+  if (window == "main") {
+    TFakeHotKeyService hotKeys;
+    TfrmMain main(TMainServices{h.ProgramDir(), &hotKeys, [] { return false; }});
+    main.cbInput->setEditText(QStringLiteral("1/3"));
+    main.cbInputChange();
+    main.btnRollUpClick();
+    check(main);
+  } else if (window == "help") {
+    THelpWindowViewer help;
+    for (int topic = 1; topic <= 5; ++topic) {
+      help.ShowTopic(QStringLiteral("Tamrix.hlp"), topic);
+      check(*help.Browser());
+    }
+  } else if (window == "about") {
     TAboutBox box;
     check(box);
   } else if (window == "editor") {

@@ -112,10 +112,14 @@ class TestInterfaceLanguage : public QObject {
       std::function<QString()> shown;
       QString russian, english;
     } rows[] = {
-        {[&] { return frmMain.btnCopy->toolTip(); }, "Копировать результат\nв буфер обмена",
-         "Copy the result\nto the clipboard"},
-        {[&] { return frmMain.btnOnTop->toolTip(); }, "Поверх всех окон/Вкл", "Always on top/On"},
+        {[&] { return frmMain.btnCopy->toolTip(); }, "Копировать результат\nв буфер обмена (Ctrl+Shift+C)",
+         "Copy the result\nto the clipboard (Ctrl+Shift+C)"},
+        {[&] { return frmMain.btnOnTop->toolTip(); }, "Поверх всех окон/Вкл (Ctrl+T)",
+         "Always on top: switch on (Ctrl+T)"},
+        {[&] { return frmMain.btnError->toolTip(); }, "Сообщения об ошибках/Откл (Ctrl+R)",
+         "Error messages: switch off (Ctrl+R)"},
         {[&] { return frmMain.FormatMenu->actions().at(3)->text(); }, "Шестнадцатеричный", "Hexadecimal"},
+        {[&] { return TfrmMain::tr("Закрыть Tamrix"); }, "Закрыть Tamrix", "Close Tamrix?"},
         {[&] { return scales->actions().at(0)->text(); }, "пета (10^15)", "peta (10^15)"},
         {[&] { return frmMain.TrayMenu->actions().at(0)->text(); }, "Активизировать", "Open"},
         {[&] { return frmMain.edOutput->text(); }, "Деление на нуль", "Division by zero"},

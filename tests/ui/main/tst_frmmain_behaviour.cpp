@@ -112,14 +112,14 @@ class TestMainBehaviour : public QObject {
     QVERIFY(w.DropOut);
     QVERIFY(w.Timer1->isActive());
     QCOMPARE(w.Timer1->interval(), 10);
-    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Свернуть"));
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Свернуть (Ctrl+L)"));
     QTRY_VERIFY(w.height() >= 120);
     QVERIFY(w.height() < 160);  // still on its way
     QCOMPARE(w.height() % 2, 0);  // 2-pixel steps from 100
     const int reversedAt = w.height();
     QTest::mouseClick(w.btnRollUp, Qt::LeftButton);  // reverse mid-way
     QVERIFY(!w.DropOut);
-    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Развернуть"));
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Развернуть (Ctrl+L)"));
     QVERIFY(w.height() >= reversedAt - 2);  // no jump
     QTRY_VERIFY(!w.Timer1->isActive());
     QCOMPARE(w.height(), 100);
@@ -144,7 +144,7 @@ class TestMainBehaviour : public QObject {
     QVERIFY(w.OnTop);
     QVERIFY(w.windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(w.isVisible());
-    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Откл"));
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Откл (Ctrl+T)"));
     QCOMPARE(f.hotKey.Unregistrations, before + 1);
     QCOMPARE(*f.hotKey.Registered, (TFakeHotKeyService::Combination{2, 123}));
     QCOMPARE(w.height(), 100);
@@ -152,7 +152,7 @@ class TestMainBehaviour : public QObject {
     QTest::mouseClick(w.btnOnTop, Qt::LeftButton);
     QVERIFY(!w.OnTop);
     QVERIFY(!(w.windowFlags() & Qt::WindowStaysOnTopHint));
-    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Вкл"));
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Вкл (Ctrl+T)"));
     QVERIFY(f.hotKey.Registered.has_value());
     QCOMPARE(AboutEntries(w), 1);
     QCOMPARE(w.SysMenu->actions().last()->text(), QStringLiteral("О программе..."));
@@ -375,7 +375,7 @@ class TestMainBehaviour : public QObject {
                              "btnNFormat2", "edOutput3", "btnNFormat3"})
       QVERIFY2(w.findChild<QWidget*>(QString::fromLatin1(name)), name);
     QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
-    QCOMPARE(w.btnCopy->toolTip(), QStringLiteral("Копировать результат\nв буфер обмена"));
+    QCOMPARE(w.btnCopy->toolTip(), QStringLiteral("Копировать результат\nв буфер обмена (Ctrl+Shift+C)"));
     QCOMPARE(w.btnMinimize->text(), QStringLiteral("_"));
     QVERIFY(w.edOutput->isReadOnly() && !w.edOutput->hasFrame());
   }

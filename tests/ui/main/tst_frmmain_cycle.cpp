@@ -88,7 +88,7 @@ class TestMainCycle : public QObject {
     QCOMPARE(w->edOutput->text(), Str(strid::SyntaxError));
     QTest::mouseClick(w->btnError, Qt::LeftButton);
     QVERIFY(!w->Parser.ErrorOn);
-    QCOMPARE(w->btnError->toolTip(), QStringLiteral("Сообщения об ошибках/Вкл"));
+    QCOMPARE(w->btnError->toolTip(), QStringLiteral("Сообщения об ошибках/Вкл (Ctrl+R)"));
     QCOMPARE(w->edOutput->text(), Str(strid::SyntaxError));  // unchanged until the next evaluation
     Type("+");
     QCOMPARE(Outputs(*w), QStringList(3, QString()));
@@ -97,7 +97,7 @@ class TestMainCycle : public QObject {
     QCOMPARE(w->edOutput2->text(), QStringLiteral("2"));
     QTest::mouseClick(w->btnError, Qt::LeftButton);
     QVERIFY(w->Parser.ErrorOn);
-    QCOMPARE(w->btnError->toolTip(), QStringLiteral("Сообщения об ошибках/Откл"));
+    QCOMPARE(w->btnError->toolTip(), QStringLiteral("Сообщения об ошибках/Откл (Ctrl+R)"));
   }
 
   void theAngleToggleEvaluatesAtOnce() {

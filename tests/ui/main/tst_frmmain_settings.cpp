@@ -67,8 +67,8 @@ class TestMainSettings : public QObject {
     QVERIFY(!w.Parser.Angle);
     QCOMPARE(w.btnAngle->text(), QStringLiteral("°"));
     QVERIFY(!w.OnTop && !w.DropOut && w.InTray && !w.CloseQuery && !w.ExprMem);
-    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Вкл"));
-    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Развернуть"));
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Вкл (Ctrl+T)"));
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Развернуть (Ctrl+L)"));
     QCOMPARE(w.height(), w.CollapsedHeight);
     QCOMPARE(w.Parser.NDigit, 18);
     QCOMPARE(w.Parser.DecimalSeparator, '.');
@@ -96,9 +96,9 @@ class TestMainSettings : public QObject {
     QCOMPARE(w.width(), 455);
     QVERIFY(!w.InTray && w.CloseQuery && !w.ExprMem);
     QVERIFY(w.OnTop && (w.windowFlags() & Qt::WindowStaysOnTopHint));
-    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Откл"));
+    QCOMPARE(w.btnOnTop->toolTip(), QStringLiteral("Поверх всех окон/Откл (Ctrl+T)"));
     QVERIFY(w.DropOut);
-    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Свернуть"));
+    QCOMPARE(w.btnRollUp->toolTip(), QStringLiteral("Свернуть (Ctrl+L)"));
     QCOMPARE(w.height(), w.ExpandedHeight);
     QVERIFY(!w.Parser.ErrorOn);
     QVERIFY(w.Parser.Angle);

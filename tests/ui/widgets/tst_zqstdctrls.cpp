@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TzqComboBox remembers where the caret stood when the focus left and puts
 // it back there, with nothing selected, when the focus returns.
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -99,6 +101,62 @@ class TestZqComboBox : public QObject {
     FocusBack(Qt::ActiveWindowFocusReason);
     QCOMPARE(box->currentText(), QStringLiteral("1+Pi*2"));
     QCOMPARE(box->lineEdit()->cursorPosition(), 4);
+  }
+
+  // The window may be taken down and put up again without the box hearing
+  // that it lost the focus; the caret it keeps is still the one last seen.
+  void theCaretIsKeptWhileItMoves() {
+    FocusBack();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("12*3"));
+    QCOMPARE(box->SavedSelStart, 4);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Left);
+    QCOMPARE(box->SavedSelStart, 3);
+    box->lineEdit()->setSelection(4, -3);
+    QCOMPARE(box->SavedSelStart, 1);
+  }
+
+  // What the catalogue does while the box is still its window's focus
+  // widget and another window is active: set the text, then the caret.
+  void anInsertionFromAnotherWindowWins() {
+    FocusBack();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("1+*2"));
+    box->lineEdit()->setCursorPosition(2);
+    QWidget catalogue;
+    catalogue.show();
+    catalogue.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&catalogue));
+    QCOMPARE(box->SavedSelStart, 2);
+    QString text = box->currentText();
+    text.insert(box->SavedSelStart, QStringLiteral("Pi"));
+    box->setEditText(text);
+    box->SavedSelStart += 2;
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QCOMPARE(box->lineEdit()->cursorPosition(), 4);
+  }
+
+  void pastesOfAnyLengthTheLineTakes_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<int>("taken");
+    QTest::newRow("short") << 10 << true << 10;
+    QTest::newRow("past the line edit's own 32767") << 40000 << true << 40000;
+    QTest::newRow("the same by the call") << 40000 << false << 40000;
+    QTest::newRow("at the line's limit") << TzqComboBox::kMaxTextLength << false << TzqComboBox::kMaxTextLength;
+    QTest::newRow("past the limit: refused whole") << TzqComboBox::kMaxTextLength + 1 << true << 0;
+    QTest::newRow("refused by the call too") << TzqComboBox::kMaxTextLength + 1 << false << 0;
+  }
+  void pastesOfAnyLengthTheLineTakes() {
+    QFETCH(int, length);
+    QFETCH(bool, byKey);
+    QFETCH(int, taken);
+    FocusBack();
+    QApplication::clipboard()->setText(QString(length, QLatin1Char('1')));
+    if (byKey)
+      QTest::keySequence(box, QKeySequence::Paste);
+    else
+      box->Paste();
+    QCOMPARE(box->currentText().size(), taken);
   }
 
   void enterDoesNotAddToTheList() {
