@@ -12,11 +12,11 @@
 #include "language/interfacelanguage.h"
 #include "language/messagecatalogue.h"
 #include "platform/hotkey.h"
-#include "platform/terminationsignals.h"
 #include "storage/datafolder.h"
 #include "ui/main/displaycheck.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/programending.h"
 #include "ui/main/programwindows.h"
 #include "ui/main/singleinstance.h"
 
@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
   // grabbed): the calculator already running on this data folder acts as on
   // its hot key and this run ends; with none running, this one becomes it.
   TSingleInstance instance(TSingleInstance::ServerName(QString::fromStdString(programDir), ::getuid()));
+  if (instance.Name().isEmpty()) std::cerr << "tamrix: no private folder for the --toggle socket\n";
   if (WantsToggle(argc, argv) &&
       TSingleInstance::SendToggle(instance.Name(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
     return 0;
@@ -55,16 +56,7 @@ int main(int argc, char** argv) {
   TProgramWindows windows(programDir, hotKey.get());
   TfrmMain& frmMain = windows.frmMain;
 
-  // The program ends when the main window has closed for good, also when it
-  // sits hidden in the notification area.
-  app.setQuitOnLastWindowClosed(false);
-  QObject::connect(&frmMain, &TfrmMain::Closed, &app, &QCoreApplication::quit);
-  // The end of the desktop session, a shutdown, kill or Ctrl+C: the day's
-  // history and settings are written as at an ordinary close, unasked.
-  TTerminationSignals terminationSignals;
-  QObject::connect(&terminationSignals, &TTerminationSignals::Requested, &frmMain, &TfrmMain::EndSession);
-  QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &TfrmMain::EndSession);
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, &frmMain, &TfrmMain::EndSession);
+  TProgramEnding ending(windows);
   QObject::connect(&instance, &TSingleInstance::ToggleRequested, &frmMain, &TfrmMain::WMHotKey);
   instance.Listen();
   frmMain.show();
