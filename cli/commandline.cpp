@@ -139,7 +139,7 @@ std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::
   auto evaluate = [&](std::string_view expression) {
     TOutputTexts texts = EvaluateOutputs(parser, expression, codes);
     failed = failed || texts.Failed;
-    if (translate && texts.Failed) {
+    if (translate && (texts.Failed || texts.FormatFailed)) {
       for (std::string& field : texts.Fields) field = translate(data.Settings.Language, field);
     }
     PrintOutputs(texts, out);

@@ -17,7 +17,10 @@ TOutputTexts EvaluateOutputs(TZQParser& parser, std::string_view expression, con
       return out;
     }
     const TFormatSettings settings{parser.NDigit, parser.DecimalSeparator, parser.ErrorOn};
-    for (std::size_t i = 0; i < codes.size(); ++i) out.Fields[i] = FormatValue(value, codes[i], settings);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+      out.Fields[i] = FormatValue(value, codes[i], settings);
+      out.FormatFailed = out.FormatFailed || FormatFails(value, codes[i]);
+    }
   } catch (...) {
     // The window swallows any other failure; the fields not written stay empty.
   }

@@ -11,6 +11,7 @@
 struct TOutputTexts {
   std::array<std::string, 3> Fields;
   bool Failed = false;  // the evaluation failed (an empty expression does not)
+  bool FormatFailed = false;  // a field's format could not show the value: it holds the message
 };
 
 // An empty expression gives three empty fields. A failed evaluation gives

@@ -79,9 +79,14 @@ void TfrmMain::cbInputChange() {
       return;
     }
     const TFormatSettings settings{Parser.NDigit, Parser.DecimalSeparator, Parser.ErrorOn};
-    edOutput->ShowText(QString::fromStdString(FormatValue(value, btnNFormat->Tag, settings)));
-    edOutput2->ShowText(QString::fromStdString(FormatValue(value, btnNFormat2->Tag, settings)));
-    edOutput3->ShowText(QString::fromStdString(FormatValue(value, btnNFormat3->Tag, settings)));
+    const std::pair<TOutputField*, int> fields[] = {
+        {edOutput, btnNFormat->Tag}, {edOutput2, btnNFormat2->Tag}, {edOutput3, btnNFormat3->Tag}};
+    for (const auto& [field, code] : fields) {
+      // A format that cannot show the value shows the engine's message instead.
+      std::string text = FormatValue(value, code, settings);
+      if (Language != "ru" && FormatFails(value, code)) text = TranslateMessage(text);
+      field->ShowText(QString::fromStdString(text));
+    }
   } catch (...) {
     // Nothing may escape into the event loop while the user types; the
     // fields not yet written keep their text.
