@@ -13,12 +13,16 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <functional>
 #include <memory>
 
 #include "language/interfacelanguage.h"
 #include "language/messagecatalogue.h"
+#include "engine/functable.h"
+#include "format/formatmenu.h"
+#include "resources/stringtable.h"
 #include "platform/helpwindow.h"
 #include "tests/doubles/fakehotkeyservice.h"
 #include "ui/main/formatbutton.h"
@@ -88,6 +92,30 @@ class TestInterfaceLanguage : public QObject {
     QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString(), language.Catalogue())), shown);
     language.Install();
     QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString())), shown);
+  }
+
+  // What the core names by id or by table has its English: a message id, a
+  // storage message, a built-in function's description and category, a
+  // format's menu text; a new one without it fails here.
+  void everyCoreTextHasItsEnglish() {
+    TInterfaceLanguage language("en");
+    const QTranslator& en = language.Catalogue();
+    for (int id : StringTableIds()) {
+      const std::string russian = FormatStr(id, "x");
+      const std::string english = TranslateMessage(russian, en);
+      QVERIFY2(!english.empty() && english != russian, russian.c_str());
+    }
+    for (const char* id : {"UnableToWrite", "CannotCreateFile", "StreamReadError"})
+      QVERIFY2(!en.translate("Message", id).isEmpty(), id);
+    for (const TFunc& f : FuncTable) {
+      QVERIFY2(!en.translate("FunctionDescription", f.Name).isEmpty(), f.Name);
+      const char* category = *f.Category ? f.Category : "Другие";
+      QVERIFY2(!en.translate("FunctionCategory", category).isEmpty(), category);
+    }
+    for (int i = 0; i < kFormatMenuTopCount; ++i)
+      QVERIFY(!en.translate("FormatMenu", QByteArray::number(i).constData()).isEmpty());
+    for (int i = 0; i < kEngineeringScaleCount; ++i)
+      QVERIFY(!en.translate("EngineeringScale", QByteArray::number(i).constData()).isEmpty());
   }
 
   void theSettingsDialogSwitchesEveryWindow() {
