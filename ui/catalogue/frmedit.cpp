@@ -18,7 +18,7 @@
 #include "platform/messageboxes.h"
 #include "storage/profilefile.h"
 #include "ui/catalogue/editerror.h"
-#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/errordisplay.h"
 #include "ui/catalogue/typingfilters.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/windowplace.h"

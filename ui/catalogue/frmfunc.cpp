@@ -22,7 +22,7 @@
 #include "ui/catalogue/builtinpage.h"
 #include "ui/catalogue/catalogueicons.h"
 #include "ui/catalogue/cataloguetree.h"
-#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/errordisplay.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/borderdrag.h"
 #include "ui/widgets/windowplace.h"

@@ -85,7 +85,7 @@ class TfrmMain : public QWidget {
   std::unique_ptr<TProfileFile> Settings;  // "Tamrix.ini" in ProgramDir
   std::string ProgramDir;
   bool CloseQuery = false;
-  std::string Language = "ru";  // the interface's language, "ru" or "en"
+  std::string Language = kSourceLanguage;  // the interface's language, "ru" or "en"
   bool ExprMem = false;
   bool DropOut = false;
   bool OnTop = false;

@@ -75,7 +75,7 @@ void TfrmMain::cbInputChange() {
       // With error texts switched off a failure gives no value either, so
       // the fields are left empty rather than showing an undefined number.
       // Russian is the engine's own language: nothing to look up then.
-      SetOutputs(QString::fromStdString(Language == "ru" ? errorText : TranslateMessage(errorText)));
+      SetOutputs(QString::fromStdString(Language == kSourceLanguage ? errorText : TranslateMessage(errorText)));
       return;
     }
     const TFormatSettings settings{Parser.NDigit, Parser.DecimalSeparator, Parser.ErrorOn};
@@ -84,7 +84,7 @@ void TfrmMain::cbInputChange() {
     for (const auto& [field, code] : fields) {
       // A format that cannot show the value shows the engine's message instead.
       std::string text = FormatValue(value, code, settings);
-      if (Language != "ru" && FormatFails(value, code)) text = TranslateMessage(text);
+      if (Language != kSourceLanguage && FormatFails(value, code)) text = TranslateMessage(text);
       field->ShowText(QString::fromStdString(text));
     }
   } catch (...) {

@@ -12,7 +12,7 @@
 #include "storage/historyfile.h"
 #include "storage/mainsettings.h"
 #include "storage/profilefile.h"
-#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/errordisplay.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainfonts.h"
@@ -40,7 +40,8 @@ void TfrmMain::FormCreate() {
   ProgramDir = m_services.ProgramDir;
   if (!ProgramDir.empty() && ProgramDir.back() != '/') ProgramDir += '/';
   Settings = std::make_unique<TProfileFile>(ProgramDir + "Tamrix.ini");
-  const TMainSettings s = ReadMainSettings(*Settings);
+  const TMainSettings s = m_services.Settings ? *m_services.Settings : ReadMainSettings(*Settings);
+  m_services.Settings.reset();  // what the closing writes is the window's own state
 
   ApplyOutputFont(FieldFont(QString::fromStdString(s.FontName), s.FontSize, s.FontBold, s.FontItalic));
   move(s.Left, s.Top);

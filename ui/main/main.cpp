@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   // its hot key and this run ends; with none running, this one becomes it.
   TSingleInstance instance(TSingleInstance::ServerName(QString::fromStdString(programDir), ::getuid()));
   if (instance.Name().isEmpty()) std::cerr << "tamrix: no private folder for the --toggle socket\n";
-  if (WantsToggle(argc, argv) &&
+  if (commandLine.Toggle &&
       TSingleInstance::SendToggle(instance.Name(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN"))) {
     return 0;
   }

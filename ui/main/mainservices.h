@@ -3,7 +3,10 @@
 // What the main window needs from outside itself, handed in by the program
 // entry (the real desktop services) or by a test (fakes).
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "storage/mainsettings.h"
 
 class THotKeyService;
 
@@ -16,4 +19,7 @@ struct TMainServices {
   // Whether the desktop shows a notification area. Where it has none,
   // minimising never hides the program into it, so it stays reachable.
   std::function<bool()> TrayAvailable;
+  // The settings as the caller has read them already from the data folder
+  // (the program entry needs the language first); else the window reads them.
+  std::optional<TMainSettings> Settings;
 };

@@ -13,7 +13,6 @@
 #include <unistd.h>
 #include <filesystem>
 #include <memory>
-#include <string_view>
 #include <system_error>
 
 #include "ui/main/peercredentials.h"
@@ -40,13 +39,6 @@ QString NormalisedFolder(const QString& dataFolder) {
 }
 
 }  // namespace
-
-bool WantsToggle(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (argv[i] && std::string_view(argv[i]) == "--toggle") return true;
-  }
-  return false;
-}
 
 QString TSingleInstance::SocketName(const QString& dataFolder, unsigned userId) {
   QCryptographicHash hash(QCryptographicHash::Sha256);

@@ -12,9 +12,6 @@ class QLocalServer;
 class QLockFile;
 class QLocalSocket;
 
-// "--toggle" among the program's arguments.
-bool WantsToggle(int argc, char** argv);
-
 class TSingleInstance : public QObject {
   Q_OBJECT
  public:
