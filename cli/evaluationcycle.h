@@ -11,7 +11,9 @@
 struct TOutputTexts {
   std::array<std::string, 3> Fields;
   bool Failed = false;  // the evaluation failed (an empty expression does not)
-  bool FormatFailed = false;  // a field's format could not show the value: it holds the message
+  // The message each field shows, as id and argument (Id 0: a numeral, or
+  // nothing with ErrorOn clear).
+  std::array<TZQMessage, 3> Messages;
 };
 
 // An empty expression gives three empty fields. A failed evaluation gives

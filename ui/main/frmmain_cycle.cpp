@@ -19,6 +19,7 @@
 #include "ui/main/buttonhint.h"
 #include "ui/main/frmmain.h"
 #include "platform/glyphs.h"
+#include "resources/stringtable.h"
 #include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -75,7 +76,8 @@ void TfrmMain::cbInputChange() {
       // With error texts switched off a failure gives no value either, so
       // the fields are left empty rather than showing an undefined number.
       // Russian is the engine's own language: nothing to look up then.
-      SetOutputs(QString::fromStdString(Language == kSourceLanguage ? errorText : TranslateMessage(errorText)));
+      const bool shownAsIs = Language == kSourceLanguage || errorText.empty() || Parser.LastMessage.Id == 0;
+      SetOutputs(QString::fromStdString(shownAsIs ? errorText : MessageText(Parser.LastMessage)));
       return;
     }
     const TFormatSettings settings{Parser.NDigit, Parser.DecimalSeparator, Parser.ErrorOn};
@@ -84,7 +86,8 @@ void TfrmMain::cbInputChange() {
     for (const auto& [field, code] : fields) {
       // A format that cannot show the value shows the engine's message instead.
       std::string text = FormatValue(value, code, settings);
-      if (Language != kSourceLanguage && FormatFails(value, code)) text = TranslateMessage(text);
+      if (Language != kSourceLanguage && !text.empty() && FormatFails(value, code))
+        text = MessageText({strid::InvalidOp, {}});
       field->ShowText(QString::fromStdString(text));
     }
   } catch (...) {

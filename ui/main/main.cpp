@@ -23,9 +23,9 @@
 int main(int argc, char** argv) {
   // The catalogue is loaded on the first message only: most runs print none.
   std::unique_ptr<TInterfaceLanguage> cliLanguage;
-  const auto translate = [&](const std::string& language, const std::string& text) {
+  const auto translate = [&](const std::string& language, const TZQMessage& message) {
     if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(language);
-    return TranslateMessage(text, cliLanguage->Catalogue());
+    return MessageText(message, cliLanguage->Catalogue());
   };
   if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr, translate)) {
     return *status;

@@ -104,6 +104,7 @@ class TestInterfaceLanguage : public QObject {
       const std::string russian = FormatStr(id, "x");
       const std::string english = TranslateMessage(russian, en);
       QVERIFY2(!english.empty() && english != russian, russian.c_str());
+      QCOMPARE(MessageText({id, "x"}, en), english);  // by its id, the same English
     }
     for (const char* id : {"UnableToWrite", "CannotCreateFile", "StreamReadError"})
       QVERIFY2(!en.translate("Message", id).isEmpty(), id);
