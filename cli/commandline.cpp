@@ -139,8 +139,8 @@ std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::
   auto evaluate = [&](std::string_view expression) {
     TOutputTexts texts = EvaluateOutputs(parser, expression, codes);
     failed = failed || texts.Failed;
-    if (translate && texts.Failed) {
-      for (std::string& field : texts.Fields) field = translate(data.Settings.Language, field);
+    for (std::size_t i = 0; translate && i < texts.Fields.size(); ++i) {
+      if (texts.Messages[i].Id != 0) texts.Fields[i] = translate(data.Settings.Language, texts.Messages[i]);
     }
     PrintOutputs(texts, out);
   };

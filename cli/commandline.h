@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/zqmessage.h"
+
 struct TCommandLine {
   std::optional<std::string> Dir;  // --dir
   std::vector<std::string> Evals;  // --eval, in order; "-" is standard input
@@ -30,7 +32,7 @@ TCommandLine ParseCommandLine(int argc, char** argv);
 
 // Puts a message the engine produced into the interface's language (the
 // settings' Language code), as the window shows it.
-using TMessageTranslation = std::function<std::string(const std::string& language, const std::string& text)>;
+using TMessageTranslation = std::function<std::string(const std::string& language, const TZQMessage& message)>;
 
 // Runs the command line and returns the exit status: 0 every evaluation
 // succeeded, 1 one failed, 2 bad usage (one line naming the fault and the

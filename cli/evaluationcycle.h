@@ -11,6 +11,9 @@
 struct TOutputTexts {
   std::array<std::string, 3> Fields;
   bool Failed = false;  // the evaluation failed (an empty expression does not)
+  // The message each field shows, as id and argument (Id 0: a numeral, or
+  // nothing with ErrorOn clear).
+  std::array<TZQMessage, 3> Messages;
 };
 
 // An empty expression gives three empty fields. A failed evaluation gives

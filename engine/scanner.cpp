@@ -60,7 +60,7 @@ Extended ReadConstantValue(std::string_view valueText, char decimalSeparator) {
   std::string translated(valueText);
   for (char& c : translated)
     if (c == decimalSeparator) c = '.';
-  throw EZQArithmeticError(strid::InvalidFloat, FormatStr(strid::InvalidFloat, translated));
+  throw EZQArithmeticError(strid::InvalidFloat, FormatStr(strid::InvalidFloat, translated), translated);
 }
 
 // name equals the text from pos, ignoring ASCII case.

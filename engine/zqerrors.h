@@ -3,6 +3,7 @@
 // The engine's two kinds of failure.
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "resources/stringtable.h"
 
@@ -24,8 +25,13 @@ class EZQArithmeticError : public std::runtime_error {
  public:
   explicit EZQArithmeticError(int id) : std::runtime_error(LoadStr(id)), m_id(id) {}
   EZQArithmeticError(int id, const std::string& text) : std::runtime_error(text), m_id(id) {}
+  // A message whose "%s" arg fills (the conversion message).
+  EZQArithmeticError(int id, const std::string& text, std::string arg)
+      : std::runtime_error(text), m_id(id), m_arg(std::move(arg)) {}
   int Id() const { return m_id; }
+  const std::string& Arg() const { return m_arg; }
 
  private:
   int m_id;
+  std::string m_arg;
 };

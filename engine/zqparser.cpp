@@ -12,13 +12,21 @@
 #include "format/zqformat.h"
 
 namespace {
-// The message of whatever left an evaluation.
-std::string MessageOf(std::exception_ptr failure) {
+// The message of whatever left an evaluation, as text and as data.
+std::string MessageOf(std::exception_ptr failure, TZQMessage& message) {
   try {
     std::rethrow_exception(failure);
+  } catch (const EZQParserError& e) {
+    message = {e.Id(), {}};
+    return e.what();
+  } catch (const EZQArithmeticError& e) {
+    message = {e.Id(), e.Arg()};
+    return e.what();
   } catch (const std::exception& e) {
+    message = {};
     return e.what();
   } catch (...) {
+    message = {strid::SyntaxError, {}};
     return LoadStr(strid::SyntaxError);
   }
 }
@@ -44,11 +52,12 @@ Extended TZQParser::Calculate(std::string_view text) { return Run(text, false); 
 
 bool TZQParser::Evaluate(std::string_view expression, Extended& value, std::string& errorText) {
   errorText.clear();
+  LastMessage = {};
   try {
     value = Run(expression, DecimalSeparator == ',');
     return true;
   } catch (...) {
-    if (ErrorOn) errorText = MessageOf(std::current_exception());
+    if (ErrorOn) errorText = MessageOf(std::current_exception(), LastMessage);
     return false;
   }
 }
@@ -61,7 +70,8 @@ bool TZQParser::EvaluateToText(std::string_view expression, std::string& text) {
     return true;
   } catch (...) {
     text.clear();
-    if (ErrorOn) text = MessageOf(std::current_exception());
+    TZQMessage unused;
+    if (ErrorOn) text = MessageOf(std::current_exception(), unused);
     return false;
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/zqmessage.h"
 #include "engine/zqtextlist.h"
 #include "engine/zqvalue.h"
 
@@ -19,10 +20,14 @@ class TZQParser {
   char ArgumentSeparator = ',';
   char DecimalSeparator = '.';
   std::int32_t NDigit = 18;
+  // The message of the last failed evaluation, as id and argument (Id 0
+  // after a success, or when ErrorOn is false).
+  TZQMessage LastMessage;
 
   // The evaluation of the main window's cycle. Returns true and the value on
   // success; on failure returns false, the value is undefined and errorText is
-  // the message (empty when ErrorOn is false). Never throws.
+  // the message (empty when ErrorOn is false), which LastMessage gives as
+  // data too. Never throws.
   bool Evaluate(std::string_view expression, Extended& value, std::string& errorText);
 
   // Evaluates and writes the value as general decimal text with NDigit digits

@@ -42,6 +42,17 @@ std::string SpecialValueText(const TFloatParts& parts) {
   return parts.negative ? "-INF" : "INF";
 }
 
+bool FormatFails(long double value, int code) noexcept {
+  if (code != kHex && code != kOctal && code != kBinary) return false;
+  try {
+    TNearestRounding nearest;
+    std::string text;
+    return !IntegerBaseText(value, code == kHex ? 16 : code == kOctal ? 8 : 2, text);
+  } catch (...) {
+    return false;  // only allocation can fail here, and then FormatValue gives "" too
+  }
+}
+
 std::string FormatValue(long double value, int code, const TFormatSettings& settings) noexcept {
   try {
     TNearestRounding nearest;

@@ -20,6 +20,10 @@ struct TFormatSettings {
 // set and "" otherwise. Never throws, for any bit pattern and any code.
 std::string FormatValue(long double value, int code, const TFormatSettings& settings) noexcept;
 
+// True when the text FormatValue gives for value and code is the failure
+// (its message, or "" with ErrorOn clear) rather than a numeral.
+bool FormatFails(long double value, int code) noexcept;
+
 // General decimal (code 2) with NDigit significant digits (2..18) and the
 // given decimal mark; the text EvaluateToText returns.
 std::string FormatGeneral(long double value, int nDigit, char decimalSeparator) noexcept;

@@ -5,19 +5,19 @@
 #include <QDir>
 #include <QTranslator>
 
+#include "language/translationresources.h"
+#include "storage/mainsettings.h"
+
 namespace {
 // The entry by which a catalogue names its language: the translation of
 // the Russian interface's own name.
 constexpr const char* kOwnName = QT_TRANSLATE_NOOP("LanguageName", "Русский");
 }  // namespace
 
-// The catalogues are linked from a static library: their registration runs
-// only when called for.
-static void InitTranslationResources() { Q_INIT_RESOURCE(translations); }
 
 std::vector<TLanguageChoice> AvailableLanguages() {
   InitTranslationResources();
-  std::vector<TLanguageChoice> choices{{QStringLiteral("ru"), QString::fromUtf8(kOwnName)}};
+  std::vector<TLanguageChoice> choices{{QString::fromLatin1(kSourceLanguage), QString::fromUtf8(kOwnName)}};
   const QStringList files =
       QDir(QStringLiteral(":/translations")).entryList({QStringLiteral("tamrix_*.qm")}, QDir::Files, QDir::Name);
   for (const QString& file : files) {

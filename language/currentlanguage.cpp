@@ -2,11 +2,12 @@
 #include "language/currentlanguage.h"
 
 #include "language/interfacelanguage.h"
+#include "storage/mainsettings.h"
 
 namespace {
 // A language without a catalogue of ours is Russian.
 std::string CodeInForce(const std::string& code, const TInterfaceLanguage& catalogues) {
-  return catalogues.Catalogue().isEmpty() ? "ru" : code;
+  return catalogues.Catalogue().isEmpty() ? kSourceLanguage : code;
 }
 }  // namespace
 

@@ -4,13 +4,13 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
-// The catalogues are linked from a static library: their registration runs
-// only when called for.
-static void InitTranslationResources() { Q_INIT_RESOURCE(translations); }
+#include "language/translationresources.h"
+#include "storage/mainsettings.h"
+
 
 TInterfaceLanguage::TInterfaceLanguage(const std::string& code) {
   InitTranslationResources();
-  if (code != "ru" && !code.empty() &&
+  if (code != kSourceLanguage && !code.empty() &&
       m_own.load(QStringLiteral(":/translations/tamrix_%1.qm").arg(QString::fromStdString(code)))) {
     return;  // the toolkit's built-in English serves its own dialogs
   }

@@ -63,6 +63,16 @@ std::optional<std::string> TranslateAs(const std::string& text, const char* id, 
   return result;
 }
 
+std::string TextOf(const TZQMessage& message, const TLookUp& lookUp) {
+  const std::string own = FormatStr(message.Id, message.Arg);
+  const QByteArray id = QByteArray::number(message.Id);
+  const QString translated = lookUp(id.constData());
+  if (translated.isEmpty() || translated == QLatin1String(id)) return own;
+  std::string text = translated.toStdString();
+  if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, message.Arg);
+  return text;
+}
+
 std::string Translate(const std::string& text, const TLookUp& lookUp) {
   if (text.empty()) return text;
   for (const char* id : kMessageIds)
@@ -80,6 +90,14 @@ std::string TranslateMessage(const std::string& text, const QTranslator& catalog
 
 std::string TranslateMessage(const std::string& text) {
   return Translate(text, [](const char* id) { return QCoreApplication::translate("Message", id); });
+}
+
+std::string MessageText(const TZQMessage& message, const QTranslator& catalogue) {
+  return TextOf(message, [&](const char* id) { return catalogue.translate("Message", id); });
+}
+
+std::string MessageText(const TZQMessage& message) {
+  return TextOf(message, [](const char* id) { return QCoreApplication::translate("Message", id); });
 }
 
 QString TranslatedOr(const char* context, const char* id, const char* own) {

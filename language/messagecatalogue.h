@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "engine/zqmessage.h"
+
 class QTranslator;
 
 // The text in the language of catalogue: a message of the string table, or
@@ -18,6 +20,12 @@ std::string TranslateMessage(const std::string& text, const QTranslator& catalog
 
 // The same through the catalogues installed in the running application.
 std::string TranslateMessage(const std::string& text);
+
+// An engine message given by its id and argument, in the language of
+// catalogue; the string table's own text where the catalogue has none.
+std::string MessageText(const TZQMessage& message, const QTranslator& catalogue);
+// The same through the catalogues installed in the running application.
+std::string MessageText(const TZQMessage& message);
 
 // The translation of the key id in context; own, the core's own (Russian)
 // text, when the catalogues in force have none.

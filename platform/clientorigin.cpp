@@ -7,6 +7,8 @@
 
 #include <X11/Xlib.h>
 
+#include "platform/screenmapping.h"
+
 std::optional<QPoint> ClientOrigin(const QWindow* window) {
   if (!window || !window->handle() || QGuiApplication::platformName() != QLatin1String("xcb")) return std::nullopt;
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
@@ -18,6 +20,5 @@ std::optional<QPoint> ClientOrigin(const QWindow* window) {
   if (!XTranslateCoordinates(display, static_cast<::Window>(window->winId()), DefaultRootWindow(display), 0, 0, &x,
                              &y, &child))
     return std::nullopt;
-  const qreal ratio = window->devicePixelRatio();
-  return QPoint(qRound(x / ratio), qRound(y / ratio));
+  return NativeToLogical(QPoint(x, y));
 }

@@ -23,6 +23,12 @@ constexpr std::array<std::pair<int, const char*>, 14> kStrings{{
 }};
 }  // namespace
 
+std::vector<int> StringTableIds() {
+  std::vector<int> ids;
+  for (const auto& entry : kStrings) ids.push_back(entry.first);
+  return ids;
+}
+
 std::string LoadStr(int id) {
   for (const auto& [key, text] : kStrings)
     if (key == id) return text;

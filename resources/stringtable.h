@@ -3,6 +3,7 @@
 // The program's string table: every message that can reach the user through
 // an error text or a message box, looked up by its numeric identifier.
 #include <string>
+#include <vector>
 
 namespace strid {
 // Engine messages.
@@ -23,6 +24,9 @@ inline constexpr int ZeroDivide = 65506;         // "Нецелочисленн�
 inline constexpr int Overflow = 65507;           // "Нецелочисленное переполнение"
 inline constexpr int InvalidFloat = 65521;       // "'%s' - неверное дробное значение"
 }  // namespace strid
+
+// Every id of the table, in its order.
+std::vector<int> StringTableIds();
 
 // The UTF-8 text of a message; an unknown id gives an empty text.
 std::string LoadStr(int id);

@@ -34,7 +34,7 @@ void ParseFontStyle(std::string_view text, bool& bold, bool& italic) {
 std::string InterfaceLanguageOf(std::string_view value) {
   const bool isCode = (value.size() == 2 || value.size() == 3) &&
                       std::all_of(value.begin(), value.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-  return isCode ? std::string(value) : "ru";
+  return isCode ? std::string(value) : kSourceLanguage;
 }
 
 TMainSettings ReadMainSettings(const TProfileDocument& f) {

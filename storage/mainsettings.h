@@ -8,6 +8,9 @@
 #include "storage/profiledocument.h"
 #include "storage/profilefile.h"
 
+// The language of the program's own texts, which needs no catalogue.
+inline constexpr const char* kSourceLanguage = "ru";
+
 struct TMainSettings {
   // Font
   std::string FontName = "MS Sans Serif";
@@ -32,7 +35,7 @@ struct TMainSettings {
   int OutStr1 = 1;  // "Sci"
   int OutStr2 = 2;  // "D"
   int OutStr3 = 4;  // "O"
-  std::string Language = "ru";  // the interface's language: "ru" or "en"
+  std::string Language = kSourceLanguage;  // the interface's language: "ru" or "en"
   // Parser
   char DecimalSeparator = '.';
   char ArgumentSeparator = ',';

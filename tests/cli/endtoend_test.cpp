@@ -100,16 +100,20 @@ TEST_F(EndToEnd, StandardInputAndExitStatus) {
 
 TEST_F(EndToEnd, MessagesInTheLanguageOfTheSettings) {
   const struct {
-    std::string Ini, Out;
+    std::string Ini, Expression, Out;
+    int Status;
   } rows[] = {
-      {"", "Деление на нуль\n"},
-      {"[Main]\r\nOutStr1=2\r\nOutStr2=2\r\nOutStr3=2\r\nLanguage=en\r\n", "Division by zero\n"},
-      {"[Main]\r\nLanguage=xx\r\n", "Деление на нуль\n"},
+      {"", "1/0", "Деление на нуль\n", 1},
+      {"[Main]\r\nOutStr1=2\r\nOutStr2=2\r\nOutStr3=2\r\nLanguage=en\r\n", "1/0", "Division by zero\n", 1},
+      {"[Main]\r\nLanguage=xx\r\n", "1/0", "Деление на нуль\n", 1},
+      // A value the octal format cannot hold: the format's own message.
+      {"[Main]\r\nLanguage=en\r\n", "1e30", "Invalid floating-point operation\n", 0},
+      {"", "1e30", "Неверная операция с дробными числами\n", 0},
   };
   for (const auto& r : rows) {
     m_data.Write("Tamrix.ini", r.Ini);
-    const TProcessResult run = RunProgram(m_io, {"--dir", m_data.Path(), "--eval", "1/0"}, "");
-    EXPECT_EQ(run.Status, 1) << r.Ini;
+    const TProcessResult run = RunProgram(m_io, {"--dir", m_data.Path(), "--eval", r.Expression}, "");
+    EXPECT_EQ(run.Status, r.Status) << r.Ini;
     EXPECT_EQ(run.Out.substr(run.Out.rfind('\t') + 1), r.Out) << r.Ini;
   }
 }

@@ -5,6 +5,7 @@
 
 bool TScriptedMessageBoxes::Confirm(QWidget*, const QString& text, TQuestionIcon icon) {
   Boxes.append({Kind::Confirm, text, icon});
+  if (WhileOpen) WhileOpen();
   if (Answers.isEmpty()) {
     ++Unscripted;
     return AnswerWhenUnscripted;
@@ -14,10 +15,12 @@ bool TScriptedMessageBoxes::Confirm(QWidget*, const QString& text, TQuestionIcon
 
 void TScriptedMessageBoxes::Error(QWidget*, const QString& text) {
   Boxes.append({Kind::Error, text});
+  if (WhileOpen) WhileOpen();
 }
 
 void TScriptedMessageBoxes::ShowException(QWidget*, const QString& text) {
   Boxes.append({Kind::Exception, text});
+  if (WhileOpen) WhileOpen();
 }
 
 void TScriptedMessageBoxes::Beep() { ++Beeps; }

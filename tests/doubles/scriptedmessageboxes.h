@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "platform/messageboxes.h"
 
@@ -25,6 +26,9 @@ class TScriptedMessageBoxes : public TMessageBoxes {
   // Questions asked after the script had run out.
   int Unscripted = 0;
   QList<Shown> Boxes;
+  // Runs while each box is open, before its answer: what arrives meanwhile
+  // (a signal, a quit) as the events a real box's loop would deliver.
+  std::function<void()> WhileOpen;
   int Beeps = 0;
 
   bool Confirm(QWidget* owner, const QString& text, TQuestionIcon icon = TQuestionIcon::Warning) override;

@@ -45,9 +45,11 @@ start_tamrix() {
   activate
 }
 
+# The window the window manager has made the active one is $1.
+is_active() { [ "$(xdo getactivewindow 2>/dev/null)" = "$1" ]; }
 activate() {
   xdo windowactivate --sync "$wid" >/dev/null
-  sleep 0.3
+  wait_until 5 is_active "$wid" || fail "could not activate the window"
 }
 
 window_width() {
@@ -155,7 +157,6 @@ tray_icon() {
   return 1
 }
 wait_until 5 tray_icon || fail "no tray icon while the program is minimised into the tray"
-sleep 0.5
 xdo key ctrl+F12
 wait_until 5 shown || fail "the hot key did not bring the window back from the tray"
 active() { [ "$(xdo getactivewindow)" = "$wid" ]; }
@@ -232,8 +233,8 @@ sed -i 's/^InTray=1/InTray=0/' "$data/Tamrix.ini"
 start_tamrix
 xdo key ctrl+F12
 wait_until 5 minimised || fail "the hot key did not minimise the window (no tray)"
-sleep 0.5
-tray_icon && fail "a tray icon although InTray is off"
+# An icon would come at once; a second without one is proof enough.
+wait_until 1 tray_icon && fail "a tray icon although InTray is off"
 xdo key ctrl+F12
 wait_until 5 shown || fail "the hot key did not restore the minimised window"
 echo "ok: hot key without the tray"
@@ -248,7 +249,7 @@ has_options_window() { [ -n "$(options_window)" ]; }
 wait_until 5 has_options_window || fail "F7 did not open the settings dialog"
 dialog=$(options_window)
 xdo windowactivate --sync "$dialog" >/dev/null
-sleep 0.3
+wait_until 5 is_active "$dialog" || fail "could not activate the settings dialog"
 # The first control has the focus; the key field is the eighth stop
 # (three switches, two counters, the separator pair, the modifier list).
 xdo key --delay 60 Tab Tab Tab Tab Tab Tab Tab F11
@@ -264,7 +265,6 @@ wait_until 5 closed || fail "OK did not close the settings dialog"
 activate
 xdo key ctrl+F11
 wait_until 5 minimised || fail "the new hot key Control+F11 did not minimise the window"
-sleep 0.5
 xdo key ctrl+F11
 wait_until 5 shown || fail "the new hot key did not restore the window"
 stop_tamrix
@@ -330,6 +330,8 @@ named_window() { xdotool search --all --onlyvisible --pid "$app_pid" --name "^$1
 client_corner() {  # X Y of a window's client area on the screen
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
 }
+# The window manager has put its frame around window $1.
+framed() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; }
 editor_corners=()
 open_editor() {  # how many times
   local catalogue editor i
@@ -342,7 +344,7 @@ open_editor() {  # how many times
     xdo mousemove --window "$catalogue" 15 15 click 1
     wait_until 5 named_window 'Добавить константу' >/dev/null || fail "the add button did not open the editor ($i)"
     editor=$(named_window 'Добавить константу')
-    sleep 0.2  # the window manager has framed it
+    wait_until 5 framed "$editor" || fail "the window manager did not frame the editor ($i)"
     editor_corners+=("$(client_corner "$editor")")
     xdo windowactivate --sync "$editor" >/dev/null
     xdo key Escape
@@ -376,9 +378,9 @@ answer_box() {  # name key: presses key in the program's box of that name
   wait_until 5 box_window "$1" >/dev/null || fail "no box '$1'"
   box=$(box_window "$1")
   xdo windowactivate --sync "$box" >/dev/null
-  sleep 0.3
+  wait_until 5 is_active "$box" || fail "could not activate the box '$1'"
   xdo key "$2"
-  sleep 0.3
+  wait_until 5 eval '! xwininfo -id "$box" 2>/dev/null | grep -q IsViewable' || fail "the box '$1' stayed open"
 }
 if [ -n "$FAULTSHIM" ]; then
   before=$(cat "$data/Tamrix.ini" "$data/Tamrix.his" | md5sum)
@@ -389,8 +391,8 @@ if [ -n "$FAULTSHIM" ]; then
   click_close
   answer_box Tamrix Return             # "Cannot create file ..."
   answer_box 'Подтвердите' Escape      # No
-  sleep 0.5
-  exited && fail "No ended the program"
+  # Nothing ends the program now: a second is long enough to see it would.
+  wait_until 1 exited && fail "No ended the program"
   shown || fail "No did not keep the window open"
   activate
   click_close

@@ -49,8 +49,10 @@ app_pid=$!
 session_pids+=("$app_pid")
 mapped() { grep -q -- '-> xdg_toplevel@[0-9]*\.set_title("Tamrix")' "$work/tamrix.log"; }
 wait_until 15 mapped || fail "no Wayland window titled Tamrix"
-sleep 1
 said() { grep -v '^\[[0-9. ]*\] ' "$work/tamrix.log"; }
+# Its one line comes once it has tried to grab the key, after the window.
+told() { said | grep -q 'no global hot key'; }
+wait_until 10 told || fail "the program did not say that there is no global hot key: $(said)"
 [ "$(said)" = "tamrix: no global hot key on this desktop (wayland); bind 'tamrix --toggle' to a key" ] ||
   fail "the program said more (or less) than the one line about the hot key: $(said)"
 echo "ok: native on Wayland, the missing global key said in one line"

@@ -89,6 +89,9 @@ TEST(UserConstants, ValueMustReadAsNumber) {
     std::string error;
     EXPECT_FALSE(parser.Evaluate(row.input, value, error)) << row.input;
     EXPECT_EQ(error, "'" + std::string(row.valueText) + "' - неверное дробное значение");
+    // The same as data: the message's id and the text that failed.
+    EXPECT_EQ(parser.LastMessage.Id, strid::InvalidFloat);
+    EXPECT_EQ(parser.LastMessage.Arg, row.valueText);
   }
 }
 

@@ -32,6 +32,7 @@ inline void ExpectRows(TZQParser& parser, std::initializer_list<TEvalRow> rows,
     if (row.message == 0) {
       EXPECT_TRUE(ok) << error;
       EXPECT_EQ(error, "");
+      EXPECT_EQ(parser.LastMessage.Id, 0);
       if (relativeTolerance == 0)
         EXPECT_EQ(value, row.value);
       else
@@ -40,6 +41,8 @@ inline void ExpectRows(TZQParser& parser, std::initializer_list<TEvalRow> rows,
     } else {
       EXPECT_FALSE(ok) << "value " << static_cast<double>(value);
       EXPECT_EQ(error, LoadStr(row.message));
+      // The same message as data, for showing it in another language.
+      EXPECT_EQ(parser.LastMessage.Id, row.message);
     }
   }
 }

@@ -146,8 +146,11 @@ TEST(Numbers, DecimalLiteralsAreCorrectlyRounded) {
   });
 }
 
-// Random literals of 1 to 40 digits with exponents from -5000 to 5000 read
-// as the C library's correctly rounded conversion reads them.
+// Random literals of 1 to 40 digits read as the C library's correctly
+// rounded conversion reads them: half of them with no exponent (the plain
+// reader), half with one within -30 to 30, where the short ones take the
+// exact multiplication by a power of ten and the long ones the exact
+// conversion. (Far exponents would only compare the library with itself.)
 TEST(Numbers, DecimalLiteralsMatchTheLibrarysExactConversion) {
   std::mt19937_64 random(20261209);
   int differences = 0;
@@ -159,7 +162,7 @@ TEST(Numbers, DecimalLiteralsMatchTheLibrarysExactConversion) {
       if (i == point) text += '.';
       text += static_cast<char>('0' + random() % 10);
     }
-    text += 'E' + std::to_string(static_cast<int>(random() % 10001) - 5000);
+    if (n % 2 == 1) text += 'E' + std::to_string(static_cast<int>(random() % 61) - 30);
     const Extended expected = std::strtold(text.c_str(), nullptr);
     std::feclearexcept(FE_ALL_EXCEPT);  // the library's overflow flag is no fault of the next row
     Extended value = 0;

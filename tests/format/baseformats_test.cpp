@@ -47,8 +47,11 @@ TEST(BaseFormats, OutsideSigned64BitsFails) {
       const std::string message = LoadStr(strid::InvalidOp);
       ASSERT_EQ(message, "Неверная операция с дробными числами");
       ExpectFormats({value, code, 18, '.', message.c_str()}, true);
+      EXPECT_TRUE(FormatFails(value, code)) << code;
     }
+    for (int code : {1, 2, 0, -10}) EXPECT_FALSE(FormatFails(value, code)) << code;
   }
+  for (long double value : {0.0L, -1.0L, 0x1p63L - 1.0L}) EXPECT_FALSE(FormatFails(value, 3));
 }
 
 TEST(BaseFormats, ToBaseText) {

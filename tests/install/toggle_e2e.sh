@@ -53,6 +53,14 @@ map_state() { xwininfo -id "$1" 2>/dev/null | awk '/Map State:/ {print $3}'; }
 minimised() { [ "$(map_state "$1")" != IsViewable ] || xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q HIDDEN; }
 shown() { ! minimised "$1"; }
 active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# Calculator $1 (main window $2) shows its icon in the notification area.
+in_tray() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do [ "$w" != "$2" ] && return 0; done
+  return 1
+}
+# At least $1 calculators listen for toggles.
+listening() { [ "$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -type s | wc -l)" -ge "$1" ]; }
 
 # --- two calculators on two folders; A is active.
 start "$work/b/"
@@ -71,7 +79,7 @@ echo "ok: active calculator minimised"
 
 # 2. In the notification area: the toggle brings it back, active. The folder
 #    is spelt differently: the same folder is the same calculator.
-sleep 0.5
+wait_until 5 in_tray "$pid_a" "$wid_a" || fail "calculator A is not in the notification area"
 toggle "$work/b/../a/"
 wait_until 5 shown "$wid_a" || fail "toggle did not bring the calculator back"
 wid_a=$(tamrix_window "$pid_a")
@@ -94,7 +102,7 @@ echo "ok: inactive calculator activated"
 pid_c=$!
 session_pids+=("$pid_c")
 wait_until 15 has_tamrix_window "$pid_c" || fail "toggle with none running opened no window"
-sleep 0.5
+wait_until 5 listening 3 || fail "the calculator started by --toggle does not listen"
 kill -0 "$pid_c" || fail "the calculator started by --toggle ended"
 wid_c=$(tamrix_window "$pid_c")
 xdo windowactivate --sync "$wid_c" >/dev/null 2>&1

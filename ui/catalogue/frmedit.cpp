@@ -21,7 +21,7 @@
 #include "ui/catalogue/editerror.h"
 #include "ui/catalogue/entrynames.h"
 #include "ui/catalogue/editorrows.h"
-#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/errordisplay.h"
 #include "ui/catalogue/typingfilters.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/screenclamp.h"

@@ -9,7 +9,7 @@
 #include "storage/listfiles.h"
 #include "ui/catalogue/catalogueitems.h"
 #include "ui/catalogue/cataloguetree.h"
-#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/errordisplay.h"
 #include "ui/catalogue/frmedit.h"
 #include "ui/catalogue/frmfunc.h"
 #include "ui/catalogue/usercategories.h"

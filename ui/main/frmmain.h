@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/zqparser.h"
+#include "storage/mainsettings.h"
 #include "storage/profilefile.h"
 #include "ui/main/mainservices.h"
 #include "ui/widgets/outputfield.h"
@@ -84,7 +85,7 @@ class TfrmMain : public QWidget {
   std::unique_ptr<TProfileFile> Settings;  // "Tamrix.ini" in ProgramDir
   std::string ProgramDir;
   bool CloseQuery = false;
-  std::string Language = "ru";  // the interface's language, "ru" or "en"
+  std::string Language = kSourceLanguage;  // the interface's language, "ru" or "en"
   bool ExprMem = false;
   bool DropOut = false;
   bool OnTop = false;
@@ -150,8 +151,13 @@ class TfrmMain : public QWidget {
   void Retranslate();
   // The desktop session ends (or the program was told to stop by a signal):
   // the closing writes run without any question, and the window closes for
-  // good whatever they gave.
+  // good whatever they gave. A close waiting for its question's answer
+  // finishes that way instead, once the question is gone.
   void EndSession();
+  // The session manager asks for the user's data before a logout that
+  // another program may still cancel: the history and the settings are
+  // written unasked, and the window stays as it is.
+  void SaveSession();
 
  signals:
   // The window was closed for good (history and settings written).
@@ -181,6 +187,8 @@ class TfrmMain : public QWidget {
   void FormCreate();
   bool FormCloseQuery();
   bool FormClose();
+  TMainSettings CurrentSettings() const;
+  std::vector<std::string> HistoryEntries() const;
   void Finish();
   void FormKeyDown(QKeyEvent* event);
   // The keys FormKeyDown acts on (the others only pass through it).
@@ -216,6 +224,7 @@ class TfrmMain : public QWidget {
   bool m_wasMinimized = false;
   bool m_moving = false;
   bool m_endingSession = false;
+  bool m_closing = false;  // the closing steps are under way (perhaps waiting for an answer)
   bool m_closed = false;
   // The key press FormKeyDown last handled, so the same event is not handled
   // again while it travels on to the parents (cleared by the key's release).

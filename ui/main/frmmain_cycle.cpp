@@ -20,6 +20,7 @@
 #include "ui/main/frmmain.h"
 #include "ui/main/mainkeys.h"
 #include "platform/glyphs.h"
+#include "resources/stringtable.h"
 #include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -82,13 +83,20 @@ void TfrmMain::cbInputChange() {
       // With error texts switched off a failure gives no value either, so
       // the fields are left empty rather than showing an undefined number.
       // Russian is the engine's own language: nothing to look up then.
-      SetOutputs(QString::fromStdString(Language == "ru" ? errorText : TranslateMessage(errorText)));
+      const bool shownAsIs = Language == kSourceLanguage || errorText.empty() || Parser.LastMessage.Id == 0;
+      SetOutputs(QString::fromStdString(shownAsIs ? errorText : MessageText(Parser.LastMessage)));
       return;
     }
     const TFormatSettings settings{Parser.NDigit, Parser.DecimalSeparator, Parser.ErrorOn};
-    edOutput->ShowText(QString::fromStdString(FormatValue(value, btnNFormat->Tag, settings)));
-    edOutput2->ShowText(QString::fromStdString(FormatValue(value, btnNFormat2->Tag, settings)));
-    edOutput3->ShowText(QString::fromStdString(FormatValue(value, btnNFormat3->Tag, settings)));
+    const std::pair<TOutputField*, int> fields[] = {
+        {edOutput, btnNFormat->Tag}, {edOutput2, btnNFormat2->Tag}, {edOutput3, btnNFormat3->Tag}};
+    for (const auto& [field, code] : fields) {
+      // A format that cannot show the value shows the engine's message instead.
+      std::string text = FormatValue(value, code, settings);
+      if (Language != kSourceLanguage && !text.empty() && FormatFails(value, code))
+        text = MessageText({strid::InvalidOp, {}});
+      field->ShowText(QString::fromStdString(text));
+    }
   } catch (...) {
     // Nothing may escape into the event loop while the user types; the
     // fields not yet written keep their text.

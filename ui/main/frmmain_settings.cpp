@@ -5,13 +5,14 @@
 #include <QLineEdit>
 #include <QSystemTrayIcon>
 #include <exception>
+#include <utility>
 
 #include "platform/hotkey.h"
 #include "platform/messageboxes.h"
 #include "storage/historyfile.h"
 #include "storage/mainsettings.h"
 #include "storage/profilefile.h"
-#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/errordisplay.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/frmmain.h"
 #include "ui/widgets/screenclamp.h"
@@ -40,7 +41,8 @@ void TfrmMain::FormCreate() {
   ProgramDir = m_services.ProgramDir;
   if (!ProgramDir.empty() && ProgramDir.back() != '/') ProgramDir += '/';
   Settings = std::make_unique<TProfileFile>(ProgramDir + "Tamrix.ini");
-  const TMainSettings s = ReadMainSettings(*Settings);
+  const TMainSettings s = m_services.Settings ? *m_services.Settings : ReadMainSettings(*Settings);
+  m_services.Settings.reset();  // what the closing writes is the window's own state
 
   ApplyOutputFont(FieldFont(QString::fromStdString(s.FontName), s.FontSize, s.FontBold, s.FontItalic));
   move(s.Left, s.Top);
@@ -90,15 +92,7 @@ bool TfrmMain::FormCloseQuery() {
   return !CloseQuery || MessageBoxes().Confirm(this, tr("Закрыть Tamrix"));
 }
 
-bool TfrmMain::FormClose() {
-  const QString expression = cbInput->currentText();
-  while (NExpres >= 0 && cbInput->count() > NExpres) cbInput->removeItem(cbInput->count() - 1);
-  if (NExpres < 0) cbInput->clear();
-  cbInput->setEditText(expression);  // removing the current entry would have replaced it
-
-  std::vector<std::string> history;
-  for (int i = 0; i < cbInput->count(); ++i) history.push_back(cbInput->itemText(i).toStdString());
-
+TMainSettings TfrmMain::CurrentSettings() const {
   TMainSettings s;
   s.Left = PlaceToSave().x();
   s.Top = PlaceToSave().y();
@@ -112,7 +106,7 @@ bool TfrmMain::FormClose() {
   s.ErrorOn = Parser.ErrorOn;
   s.Angle = Parser.Angle;
   s.NExpres = NExpres;
-  s.Expression = expression.toStdString();
+  s.Expression = cbInput->currentText().toStdString();
   const QFont font = OutputFont();
   s.FontName = FieldFontName(font).toStdString();
   s.FontSize = font.pointSize();
@@ -126,53 +120,83 @@ bool TfrmMain::FormClose() {
   s.OutStr1 = btnNFormat->Tag;
   s.OutStr2 = btnNFormat2->Tag;
   s.OutStr3 = btnNFormat3->Tag;
+  return s;
+}
+
+std::vector<std::string> TfrmMain::HistoryEntries() const {
+  std::vector<std::string> history;
+  for (int i = 0; i < cbInput->count(); ++i) history.push_back(cbInput->itemText(i).toStdString());
+  return history;  // the file keeps the first NExpres of them
+}
+
+bool TfrmMain::FormClose() {
   // A file that cannot be written is reported, and the user decides whether
   // to close without it: a read-only or vanished data folder must not trap
   // the program. What can still be written is written all the same; once the
   // user has agreed to lose the rest, or when the session ends and nobody is
   // there to answer, a failure only goes to the standard error.
-  bool closing = true;
   bool asked = false;
   const auto failed = [&](const std::exception& e) {
     if (m_endingSession || asked) {
       qWarning("%s", e.what());
-      return;
+      return true;
     }
     ShowGeneralError(this, e.what());
     asked = true;
-    closing = MessageBoxes().Confirm(this, tr("Закрыть Tamrix без сохранения?"));
+    const bool closeAnyway = MessageBoxes().Confirm(this, tr("Закрыть Tamrix без сохранения?"));
+    // The session may have ended while the question was open: then the
+    // closing goes on, whatever the answer.
+    return closeAnyway || m_endingSession;
   };
   try {
-    WriteHistory(HistoryPath(ProgramDir), history, NExpres);
+    WriteHistory(HistoryPath(ProgramDir), HistoryEntries(), NExpres);
   } catch (const std::exception& e) {
-    failed(e);
     // No: the window stays open; the next close request runs the whole closing again.
-    if (!closing) return false;
+    if (!failed(e)) return false;
   }
   try {
-    WriteMainSettings(*Settings, s);
+    WriteMainSettings(*Settings, CurrentSettings());
   } catch (const std::exception& e) {
-    failed(e);
+    if (!failed(e)) return false;
   }
-  return closing;
+  return true;
+}
+
+void TfrmMain::SaveSession() {
+  if (m_closed || m_closing) return;
+  // Another program may still cancel the logout, so the calculator goes on
+  // running; what the user would lose is on disk now. Nobody is there to
+  // answer a question: a failure goes to the standard error.
+  const bool wasEnding = std::exchange(m_endingSession, true);
+  FormClose();
+  m_endingSession = wasEnding;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
   EndKeyboardMove(true);
-  // The session may have ended while the question of this close was open.
-  if (m_closed || !FormCloseQuery() || m_closed || !FormClose()) {
+  if (m_closed || m_closing) {
     event->setAccepted(m_closed);
     return;
   }
-  event->accept();
-  Finish();
+  m_closing = true;
+  // A question may be open when the session ends (EndSession): the closing
+  // then runs to its end unasked, and only once.
+  const bool closes = (FormCloseQuery() || m_endingSession) && FormClose();
+  m_closing = false;
+  event->setAccepted(closes);
+  if (closes) Finish();
 }
 
 void TfrmMain::EndSession() {
   if (m_closed) return;
-  EndKeyboardMove(true);
   m_endingSession = true;
+  // A close waiting for an answer finishes in this mode once its question
+  // is gone; its steps are not run a second time from here.
+  if (m_closing) return;
+  EndKeyboardMove(true);
+  m_closing = true;
   FormClose();
+  m_closing = false;
   hide();
   Finish();
 }

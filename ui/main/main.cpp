@@ -13,20 +13,20 @@
 #include "language/messagecatalogue.h"
 #include "platform/activationtoken.h"
 #include "platform/hotkey.h"
-#include "platform/terminationsignals.h"
 #include "storage/datafolder.h"
 #include "ui/main/displaycheck.h"
 #include "ui/main/apphelp.h"
 #include "ui/main/frmmain.h"
+#include "ui/main/programending.h"
 #include "ui/main/programwindows.h"
 #include "ui/main/singleinstance.h"
 
 int main(int argc, char** argv) {
   // The catalogue is loaded on the first message only: most runs print none.
   std::unique_ptr<TInterfaceLanguage> cliLanguage;
-  const auto translate = [&](const std::string& language, const std::string& text) {
+  const auto translate = [&](const std::string& language, const TZQMessage& message) {
     if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(language);
-    return TranslateMessage(text, cliLanguage->Catalogue());
+    return MessageText(message, cliLanguage->Catalogue());
   };
   if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr, translate)) {
     return *status;
@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
   // grabbed): the calculator already running on this data folder acts as on
   // its hot key and this run ends; with none running, this one becomes it.
   TSingleInstance instance(TSingleInstance::ServerName(QString::fromStdString(programDir), ::getuid()));
-  if (WantsToggle(argc, argv) && TSingleInstance::SendToggle(instance.Name(), activationToken)) return 0;
+  if (instance.Name().isEmpty()) std::cerr << "tamrix: no private folder for the --toggle socket\n";
+  if (commandLine.Toggle && TSingleInstance::SendToggle(instance.Name(), activationToken)) return 0;
   // A calculator started by a launcher comes to the front with its token.
   OfferActivationToken(activationToken);
   std::unique_ptr<THotKeyService> hotKey = CreateDesktopHotKeyService(&app);
@@ -57,16 +58,7 @@ int main(int argc, char** argv) {
   TProgramWindows windows(programDir, hotKey.get());
   TfrmMain& frmMain = windows.frmMain;
 
-  // The program ends when the main window has closed for good, also when it
-  // sits hidden in the notification area.
-  app.setQuitOnLastWindowClosed(false);
-  QObject::connect(&frmMain, &TfrmMain::Closed, &app, &QCoreApplication::quit);
-  // The end of the desktop session, a shutdown, kill or Ctrl+C: the day's
-  // history and settings are written as at an ordinary close, unasked.
-  TTerminationSignals terminationSignals;
-  QObject::connect(&terminationSignals, &TTerminationSignals::Requested, &frmMain, &TfrmMain::EndSession);
-  QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &TfrmMain::EndSession);
-  QObject::connect(&app, &QCoreApplication::aboutToQuit, &frmMain, &TfrmMain::EndSession);
+  TProgramEnding ending(windows);
   QObject::connect(&instance, &TSingleInstance::ToggleRequested, &frmMain, &TfrmMain::WMHotKey);
   instance.Listen();
   frmMain.show();

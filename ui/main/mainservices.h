@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/windowabilities.h"
+#include "storage/mainsettings.h"
 
 class THotKeyService;
 
@@ -21,4 +22,7 @@ struct TMainServices {
   std::function<bool()> TrayAvailable;
   // What the desktop lets the window do; none: ask the platform.
   std::optional<TWindowAbilities> Abilities;
+  // The settings as the caller has read them already from the data folder
+  // (the program entry needs the language first); else the window reads them.
+  std::optional<TMainSettings> Settings;
 };

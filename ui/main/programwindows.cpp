@@ -12,8 +12,11 @@
 #include "ui/options/runoptionsdialog.h"
 
 TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* hotKey)
-    : Language(ReadMainSettings(TProfileFile(programDir + kSettingsFileName)).Language),
-      frmMain(TMainServices{programDir, hotKey, {}, {}}),
+    : TProgramWindows(programDir, hotKey, ReadMainSettings(TProfileFile(programDir + kSettingsFileName))) {}
+
+TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* hotKey, const TMainSettings& settings)
+    : Language(settings.Language),
+      frmMain(TMainServices{programDir, hotKey, {}, {}, settings}),
       frmOptions(*hotKey, &frmMain),
       frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain),
       frmFunc(TCatalogueContext{&frmMain.Parser, frmMain.Settings.get(), frmMain.ProgramDir, frmMain.cbInput,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "language/currentlanguage.h"
+#include "storage/mainsettings.h"
 #include "ui/catalogue/frmedit.h"
 #include "ui/catalogue/frmfunc.h"
 #include "ui/main/frmmain.h"
@@ -22,6 +23,13 @@ class TProgramWindows {
 
   TProgramWindows(const TProgramWindows&) = delete;
   TProgramWindows& operator=(const TProgramWindows&) = delete;
+
+ private:
+  // The data folder's settings, read once: the language from them is put in
+  // force first, the main window takes the rest.
+  TProgramWindows(const std::string& programDir, THotKeyService* hotKey, const TMainSettings& settings);
+
+ public:
 
   // The interface's language, read from the data folder's settings and put
   // in force before any window is built, so that each is built in it; the

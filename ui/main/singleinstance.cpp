@@ -10,12 +10,14 @@
 #include <QLockFile>
 #include <QPointer>
 #include <QTimer>
+#include <unistd.h>
 #include <filesystem>
 #include <memory>
-#include <string_view>
 #include <system_error>
 
 #include "platform/activationtoken.h"
+#include "ui/main/peercredentials.h"
+#include "ui/main/privatefolder.h"
 
 namespace {
 
@@ -39,33 +41,32 @@ QString NormalisedFolder(const QString& dataFolder) {
 
 }  // namespace
 
-bool WantsToggle(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (argv[i] && std::string_view(argv[i]) == "--toggle") return true;
-  }
-  return false;
-}
-
-QString TSingleInstance::ServerName(const QString& dataFolder, unsigned userId) {
+QString TSingleInstance::SocketName(const QString& dataFolder, unsigned userId) {
   QCryptographicHash hash(QCryptographicHash::Sha256);
   hash.addData(QByteArray::number(userId));
   hash.addData(QByteArrayView("\0", 1));
   hash.addData(NormalisedFolder(dataFolder).toUtf8());
-  const QString id = QString::fromLatin1(hash.result().toHex().left(16));
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()) {
-    return QDir(runtime).filePath(QStringLiteral("tamrix-%1").arg(id));
-  }
-  // The temporary folder is shared: the user id in the name keeps users
-  // apart even before the hash is compared, and the socket is made
-  // accessible to its owner only.
-  return QStringLiteral("tamrix-%1-%2").arg(userId).arg(id);
+  return QStringLiteral("tamrix-%1").arg(QString::fromLatin1(hash.result().toHex().left(16)));
+}
+
+QString TSingleInstance::ServerName(const QString& dataFolder, unsigned userId) {
+  // The folder is the one of the user this process runs as: only there can
+  // it listen, and only there is a socket nobody else can have put.
+  const QString folder = PrivateRuntimeFolder(::geteuid());
+  if (folder.isEmpty()) return {};
+  return QDir(folder).filePath(SocketName(dataFolder, userId));
 }
 
 bool TSingleInstance::SendToggle(const QString& serverName, const QString& activationToken, int timeoutMs) {
+  if (serverName.isEmpty()) return false;
   QLocalSocket socket;
   socket.connectToServer(serverName);
   if (!socket.waitForConnected(timeoutMs)) return false;
+  // The token and the belief in an "ok" are for our own calculator only.
+  if (!PeerIsUser(socket.socketDescriptor(), ::geteuid())) {
+    socket.abort();
+    return false;
+  }
   QByteArray request = QByteArray(kToggle) + '\n';
   const QByteArray token = activationToken.toUtf8();
   if (!token.isEmpty() && !token.contains('\n')) request += kTokenPrefix + token + '\n';
@@ -86,13 +87,12 @@ bool TSingleInstance::IsListening() const { return m_server && m_server->isListe
 
 bool TSingleInstance::Listen() {
   if (IsListening()) return true;
+  if (m_name.isEmpty()) return false;  // no private folder to listen in
   // The toolkit's listen replaces a socket file that is in use, cutting off
   // the calculator behind it; the lock decides who serves the name. The
   // lock of a calculator that was killed names a process that is gone and
   // is taken over.
-  const QString socketPath =
-      QDir::isAbsolutePath(m_name) ? m_name : QDir(QDir::tempPath()).filePath(m_name);
-  auto lock = std::make_unique<QLockFile>(socketPath + QStringLiteral(".lock"));
+  auto lock = std::make_unique<QLockFile>(m_name + QStringLiteral(".lock"));
   lock->setStaleLockTime(0);
   if (!lock->tryLock(0)) return false;
   QLocalServer::removeServer(m_name);  // a leftover of a killed calculator
@@ -103,6 +103,13 @@ bool TSingleInstance::Listen() {
   m_server = server.release();
   connect(m_server, &QLocalServer::newConnection, this, [this] {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+      // Another user cannot reach the private folder; should one get in
+      // all the same, it is dropped before a byte is read.
+      if (!PeerIsUser(socket->socketDescriptor(), ::geteuid())) {
+        socket->abort();
+        socket->deleteLater();
+        continue;
+      }
       connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
       connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequest(socket); });
       // A client that never finishes its request does not keep a socket.

@@ -12,24 +12,24 @@ class QLocalServer;
 class QLockFile;
 class QLocalSocket;
 
-// "--toggle" among the program's arguments.
-bool WantsToggle(int argc, char** argv);
-
 class TSingleInstance : public QObject {
   Q_OBJECT
  public:
-  // The socket for one data folder and one user: a file in the user's
-  // runtime folder ($XDG_RUNTIME_DIR) when there is one, else a name the
-  // toolkit places in the temporary folder. The folder is compared as its
-  // absolute path with symbolic links resolved as far as it exists, so
-  // "--dir d", "--dir ./d/" and the same folder reached through a link
-  // meet the same calculator.
+  // The socket's file name for one data folder and one user. The folder is
+  // compared as its absolute path with symbolic links resolved as far as it
+  // exists, so "--dir d", "--dir ./d/" and the same folder reached through a
+  // link meet the same calculator.
+  static QString SocketName(const QString& dataFolder, unsigned userId);
+  // Its full path, in a folder only this process's user can enter
+  // (PrivateRuntimeFolder); an empty text when there is none, and then no
+  // calculator listens and no toggle is sent.
   static QString ServerName(const QString& dataFolder, unsigned userId);
 
   // Asks the calculator listening on serverName to toggle, handing on the
   // launcher's activation token (so a Wayland desktop lets it come to the
   // front). True only when it answered that it did; false at once when
-  // nobody listens (also for a socket file left behind by a crashed run).
+  // nobody listens (also for a socket file left behind by a crashed run),
+  // and, before anything is sent, when the listener is another user.
   static bool SendToggle(const QString& serverName, const QString& activationToken, int timeoutMs = 2000);
 
   explicit TSingleInstance(QString serverName, QObject* parent = nullptr);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "storage/mainsettings.h"
+
 struct TOptionsValues {
   bool InTray = true;
   bool ExprMem = false;     // set: the last expression is not restored at start
@@ -19,5 +21,5 @@ struct TOptionsValues {
   // code. The dialog re-registers it itself and reports the new pair back.
   std::uint16_t fsModifiers = 2;
   std::uint16_t VK_Code = 123;
-  std::string Language = "ru";  // of the interface, "ru" or "en"; OK puts it in force at once
+  std::string Language = kSourceLanguage;  // of the interface, "ru" or "en"; OK puts it in force at once
 };

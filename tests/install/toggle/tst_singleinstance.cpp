@@ -4,6 +4,7 @@
 // calculator on the same folder, and requests that are not toggles.
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <optional>
+#include <sys/stat.h>
 #include <future>
 #include <QSysInfo>
 #include <sys/socket.h>
@@ -19,6 +22,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "ui/main/peercredentials.h"
 #include "ui/main/singleinstance.h"
 
 namespace {
@@ -46,6 +50,34 @@ void MakeLeftoverSocket(const QString& path) {
   QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
   ::close(fd);
   QVERIFY(QFileInfo::exists(path));
+}
+
+// The tests with another user need root, to become nobody.
+void SkipWithoutStranger() {
+  if (::geteuid() != 0 || qEnvironmentVariableIsEmpty("TAMRIX_STRANGER"))
+    QSKIP("needs root (to run a helper as nobody) and TAMRIX_STRANGER");
+}
+
+void OpenToAll(const QString& folder) { QVERIFY(::chmod(QFile::encodeName(folder).constData(), 01777) == 0); }
+
+// The helper, copied where nobody may run it (the build folder may lie in a
+// home folder closed to others).
+QString StrangerProgram() {
+  static QTemporaryDir dir;
+  const QString copy = dir.filePath(QStringLiteral("stranger"));
+  if (!QFileInfo::exists(copy)) {
+    QFile::copy(qEnvironmentVariable("TAMRIX_STRANGER"), copy);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    ::chmod(QFile::encodeName(copy).constData(), 0755);
+  }
+  return copy;
+}
+
+void RunAsStranger(QProcess& process, const QStringList& arguments) {
+  process.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                                                       QStringLiteral("--clear-groups"), QStringLiteral("--"),
+                                                       StrangerProgram()} + arguments);
+  QVERIFY(process.waitForStarted(10000));
 }
 
 }  // namespace
@@ -96,12 +128,127 @@ class tst_SingleInstance : public QObject {
     QCOMPARE(TSingleInstance::ServerName(m_data.filePath("later"), 1000), later);
   }
 
-  void withoutRuntimeFolderTheNameCarriesTheUser() {
-    qunsetenv("XDG_RUNTIME_DIR");
+  // Where the socket may live: the runtime folder only when it is private,
+  // else "tamrix-<uid>" in the temporary folder, made 0700 or refused.
+  void onlyAPrivateFolderHoldsTheSocket_data() {
+    QTest::addColumn<QString>("runtime");  // how $XDG_RUNTIME_DIR is
+    QTest::addColumn<QString>("own");      // how <tmp>/tamrix-<uid> is found
+    QTest::addColumn<QString>("expected");  // "runtime", "own" or "none"
+    QTest::newRow("private runtime folder") << "0700" << "absent" << "runtime";
+    QTest::newRow("no runtime folder: one is made") << "unset" << "absent" << "own";
+    QTest::newRow("runtime folder open to others") << "0755" << "absent" << "own";
+    QTest::newRow("runtime folder is a link") << "link" << "absent" << "own";
+    QTest::newRow("relative runtime folder") << "relative" << "absent" << "own";
+    QTest::newRow("own folder made before, private") << "unset" << "0700" << "own";
+    QTest::newRow("own folder open to others") << "unset" << "0777" << "none";
+    QTest::newRow("own folder is a file") << "unset" << "file" << "none";
+    QTest::newRow("own folder is a link") << "unset" << "link" << "none";
+  }
+  void onlyAPrivateFolderHoldsTheSocket() {
+    QFETCH(QString, runtime);
+    QFETCH(QString, own);
+    QFETCH(QString, expected);
+    QTemporaryDir tmp;
+    QTemporaryDir run;
+    const QString ownPath = tmp.filePath(QStringLiteral("tamrix-%1").arg(::geteuid()));
+    QVERIFY(QDir(run.path()).mkdir(QStringLiteral("private")));
+    const QString privateRun = run.filePath(QStringLiteral("private"));
+    QVERIFY(QFile::setPermissions(privateRun, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    if (own == "0700" || own == "0777") {
+      QVERIFY(QDir(tmp.path()).mkdir(QFileInfo(ownPath).fileName()));
+      QVERIFY(::chmod(QFile::encodeName(ownPath).constData(), own == "0700" ? 0700 : 0777) == 0);
+    }
+    if (own == "file") QVERIFY(QFile(ownPath).open(QIODevice::WriteOnly));
+    if (own == "link") QVERIFY(QFile::link(privateRun, ownPath));
+    QString xdg = privateRun;
+    if (runtime == "0755") QVERIFY(::chmod(QFile::encodeName(privateRun).constData(), 0755) == 0);
+    if (runtime == "link") {
+      QVERIFY(QFile::link(privateRun, run.filePath(QStringLiteral("link"))));
+      xdg = run.filePath(QStringLiteral("link"));
+    }
+    if (runtime == "relative") xdg = QStringLiteral("private");
+    if (runtime == "unset") qunsetenv("XDG_RUNTIME_DIR");
+    else qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
     const QString name = TSingleInstance::ServerName(m_data.path(), 4321);
+    qunsetenv("TMPDIR");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
-    QVERIFY(name.startsWith(QStringLiteral("tamrix-4321-")));
-    QVERIFY(!name.contains(QLatin1Char('/')));
+    const QString file = TSingleInstance::SocketName(m_data.path(), 4321);
+    if (expected == "runtime") QCOMPARE(name, QDir(privateRun).filePath(file));
+    if (expected == "own") {
+      QCOMPARE(name, QDir(ownPath).filePath(file));
+      QCOMPARE(QFileInfo(ownPath).permissions() & 0x0077, QFile::Permissions());
+    }
+    if (expected == "none") {
+      QCOMPARE(name, QString());
+      QVERIFY(!TSingleInstance::SendToggle(name, {}));
+      TSingleInstance instance(name);
+      QVERIFY(!instance.Listen());
+    }
+  }
+
+  void thePeerIsKnownByTheKernel() {
+    int pair[2];
+    QCOMPARE(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    QCOMPARE(PeerUserId(pair[0]), std::optional<unsigned>(::geteuid()));
+    QVERIFY(PeerIsUser(pair[1], ::geteuid()));
+    QVERIFY(!PeerIsUser(pair[1], ::geteuid() + 1));
+    ::close(pair[0]);
+    ::close(pair[1]);
+    QVERIFY(!PeerIsUser(pair[0], ::geteuid()));  // closed: nobody to trust
+    QVERIFY(!PeerIsUser(-1, ::geteuid()));
+  }
+
+  // Another user (nobody, as CI runs as root) made the temporary folder's
+  // socket and lock first: the calculator neither uses nor talks to them.
+  void aStrangersSocketIsNeverUsed_data() {
+    QTest::addColumn<bool>("inOurFolder");  // at our predictable place, or handed over by name
+    QTest::newRow("predictable folder taken first") << true;
+    QTest::newRow("foreign socket named directly") << false;
+  }
+  void aStrangersSocketIsNeverUsed() {
+    QFETCH(bool, inOurFolder);
+    SkipWithoutStranger();
+    QTemporaryDir tmp;
+    OpenToAll(tmp.path());
+    const QString file = TSingleInstance::SocketName(m_data.path(), ::geteuid());
+    const QString folder = inOurFolder ? tmp.filePath(QStringLiteral("tamrix-%1").arg(::geteuid()))
+                                       : tmp.filePath(QStringLiteral("open"));
+    const QString socketPath = QDir(folder).filePath(file);
+    const QString record = tmp.filePath(QStringLiteral("record"));
+    QProcess stranger;
+    RunAsStranger(stranger, {QStringLiteral("listen"), socketPath, record});
+    QVERIFY(stranger.waitForReadyRead(10000));
+    QVERIFY(QFileInfo::exists(socketPath + QStringLiteral(".lock")));
+
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    const QString name = inOurFolder ? TSingleInstance::ServerName(m_data.path(), ::geteuid()) : socketPath;
+    qunsetenv("TMPDIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    QVERIFY(!TSingleInstance::SendToggle(name, QStringLiteral("secret-token")));
+    stranger.kill();
+    stranger.waitForFinished();
+    QVERIFY(!QFileInfo::exists(record));  // not a byte, the token least of all
+  }
+
+  // Should a stranger reach the socket (its mode opened by mistake), the
+  // calculator drops it unanswered.
+  void aStrangerIsDropped() {
+    SkipWithoutStranger();
+    QTemporaryDir open;
+    OpenToAll(open.path());
+    TSingleInstance instance(open.filePath(QStringLiteral("tamrix-open")));
+    QVERIFY(instance.Listen());
+    QVERIFY(::chmod(QFile::encodeName(instance.Name()).constData(), 0777) == 0);
+    QSignalSpy toggles(&instance, &TSingleInstance::ToggleRequested);
+    QProcess stranger;
+    RunAsStranger(stranger, {QStringLiteral("toggle"), instance.Name()});
+    QTRY_VERIFY_WITH_TIMEOUT(stranger.state() == QProcess::NotRunning, 10000);
+    QCOMPARE(stranger.exitCode(), 1);
+    QCOMPARE(toggles.size(), 0);
+    QVERIFY(ToggleWhileServing(instance.Name()));  // its own user still gets through
+    QTRY_COMPARE(toggles.size(), 1);
   }
 
   void toggleWithNobodyListeningFailsAtOnce() {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/catalogue/errordisplay.h"
+#include "ui/widgets/errordisplay.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program's general error display for failures met by the catalogue
-// windows: the message box with the program's title and the error icon.
+// The program's general error display for failures any window meets: the
+// message box with the program's title and the error icon.
 #include <string>
 
 class QWidget;
