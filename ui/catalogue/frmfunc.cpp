@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QWindow>
@@ -78,6 +79,7 @@ TfrmFunc::TfrmFunc(const TCatalogueContext& context, TfrmEdit& editor, QWidget* 
   BuildControls();
   FormCreate();
   Retranslate();
+  WidenToTabs();
 }
 
 void TfrmFunc::Retranslate() {
@@ -103,9 +105,21 @@ void TfrmFunc::Retranslate() {
 
 void TfrmFunc::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) return WidenToTabs();
   if (event->type() != QEvent::LanguageChange) return;
   Retranslate();
   for (TCatalogueTree* tree : {vtFunc, vtVar, vtUserFunc}) tree->FitTextsAgain();
+  WidenToTabs();
+}
+
+void TfrmFunc::WidenToTabs() {
+  // The tab bar's hint is the width of the three captions uncut; the tab
+  // widget spans the window but for the frame on either side. A width the
+  // user stored larger stays, and the screen has the last word.
+  const int needed = PageControl->tabBar()->sizeHint().width() + 2 * kBorder;
+  if (width() >= needed) return;
+  resize(needed, height());
+  ClampToScreen(*this);
 }
 
 void TfrmFunc::BuildControls() {
@@ -130,8 +144,10 @@ void TfrmFunc::BuildControls() {
   PageControl->addTab(vtFunc, QString());
   PageControl->addTab(vtVar, QString());
   PageControl->addTab(vtUserFunc, QString());
-  // At the window's smallest width the captions shrink, cut in the middle,
-  // so that all three tabs stay in view; each tab's hint has the whole caption.
+  // The window opens, and grows at a larger font, wide enough for the three
+  // captions whole (WidenToTabs). Made narrower by the user, the captions
+  // shrink, cut in the middle, so that all three tabs stay in view; each
+  // tab's hint then has the whole caption.
   PageControl->setElideMode(Qt::ElideMiddle);
 
   m_anchors = new TAnchors(this);

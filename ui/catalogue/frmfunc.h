@@ -76,6 +76,9 @@ class TfrmFunc : public QWidget {
   void WriteSettings(TProfileDocument& settings) const;
   void LoadListFiles();
   void FitColumns();
+  // Grows the window to the width its tabs need to show their captions
+  // whole, within the screen; never shrinks it.
+  void WidenToTabs();
   bool OnUserPage() const;
 
   TCatalogueContext m_context;
