@@ -108,7 +108,8 @@ TCommandLine ParseCommandLine(int argc, char** argv) {
 }
 
 std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err,
-                                  const TMessageTranslation& translate) {
+                                  const TMessageTranslation& translate,
+                                  const TStorageMessageTranslation& translateStorage) {
   const TCommandLine cl = ParseCommandLine(argc, argv);
   if (!cl.WantsCommandLine()) return std::nullopt;
   if (!cl.Error.empty()) {
@@ -132,7 +133,10 @@ std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::
       ResolveProgramDir(RunningProgramPath(argc > 0 ? argv[0] : nullptr), cl.Dir, ReadUserDirs());
   TZQParser parser;
   const TDataFolderContent data = LoadDataFolder(programDir, parser, TListLoadMode::ReadOnly);
-  for (const std::string& e : data.Errors) err << "tamrix: " << e << "\n";
+  for (const TStorageMessage& e : data.Errors) {
+    err << "tamrix: " << (translateStorage ? translateStorage(data.Settings.Language, e) : StorageMessageText(e))
+        << "\n";
+  }
   const std::array<int, 3> codes = {data.Settings.OutStr1, data.Settings.OutStr2, data.Settings.OutStr3};
 
   bool failed = false;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "engine/zqmessage.h"
+#include "storage/storageerror.h"
 
 struct TCommandLine {
   std::optional<std::string> Dir;  // --dir
@@ -33,12 +34,17 @@ TCommandLine ParseCommandLine(int argc, char** argv);
 // Puts a message the engine produced into the interface's language (the
 // settings' Language code), as the window shows it.
 using TMessageTranslation = std::function<std::string(const std::string& language, const TZQMessage& message)>;
+// The same for a failure of the data folder's files.
+using TStorageMessageTranslation =
+    std::function<std::string(const std::string& language, const TStorageMessage& message)>;
 
 // Runs the command line and returns the exit status: 0 every evaluation
 // succeeded, 1 one failed, 2 bad usage (one line naming the fault and the
 // usage line on err, nothing on out). Returns nullopt when the arguments ask
 // for the windows (no --eval, --help or --version, and no usage error); the
 // window toolkit's own options (-platform NAME, -style NAME, ...) are left
-// to it. Writes no file. Messages pass through translate when it is set.
+// to it. Writes no file. Messages pass through translate, and storage's
+// through translateStorage, when they are set.
 std::optional<int> RunCommandLine(int argc, char** argv, std::istream& in, std::ostream& out, std::ostream& err,
-                                  const TMessageTranslation& translate = {});
+                                  const TMessageTranslation& translate = {},
+                                  const TStorageMessageTranslation& translateStorage = {});

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -26,12 +27,13 @@ constexpr const char* kMessageIds[] = {
 };
 
 // The storage layer's messages have no number of the string table: they go
-// by ids of their own.
-constexpr std::pair<const char*, const char*> kStorageMessages[] = {
-    {QT_TRANSLATE_NOOP("Message", "UnableToWrite"), kUnableToWrite},
-    {QT_TRANSLATE_NOOP("Message", "CannotCreateFile"), kCannotCreateFile},
-    {QT_TRANSLATE_NOOP("Message", "StreamReadError"), kStreamReadError},
+// by ids of their own, in the order of TStorageMessageId.
+constexpr const char* kStorageMessageIds[] = {
+    QT_TRANSLATE_NOOP("Message", "UnableToWrite"),
+    QT_TRANSLATE_NOOP("Message", "CannotCreateFile"),
+    QT_TRANSLATE_NOOP("Message", "StreamReadError"),
 };
+static_assert(std::size(kStorageMessageIds) == static_cast<std::size_t>(TStorageMessageId::StreamReadError) + 1);
 
 using TLookUp = std::function<QString(const char* id)>;
 
@@ -63,22 +65,30 @@ std::optional<std::string> TranslateAs(const std::string& text, const char* id, 
   return result;
 }
 
-std::string TextOf(const TZQMessage& message, const TLookUp& lookUp) {
-  const std::string own = FormatStr(message.Id, message.Arg);
-  const QByteArray id = QByteArray::number(message.Id);
-  const QString translated = lookUp(id.constData());
+// The translation of id with its "%s" filled by arg; own when the catalogue
+// has none.
+std::string Filled(const char* id, const std::string& arg, std::string own, const TLookUp& lookUp) {
+  const QString translated = lookUp(id);
   if (translated.isEmpty() || translated == QLatin1String(id)) return own;
   std::string text = translated.toStdString();
-  if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, message.Arg);
+  if (const std::size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, arg);
   return text;
+}
+
+std::string TextOf(const TZQMessage& message, const TLookUp& lookUp) {
+  return Filled(QByteArray::number(message.Id).constData(), message.Arg, FormatStr(message.Id, message.Arg),
+                lookUp);
+}
+
+std::string TextOf(const TStorageMessage& message, const TLookUp& lookUp) {
+  return Filled(kStorageMessageIds[static_cast<int>(message.Id)], message.Path, StorageMessageText(message),
+                lookUp);
 }
 
 std::string Translate(const std::string& text, const TLookUp& lookUp) {
   if (text.empty()) return text;
   for (const char* id : kMessageIds)
     if (auto result = TranslateAs(text, id, LoadStr(std::atoi(id)), lookUp)) return *result;
-  for (const auto& [id, pattern] : kStorageMessages)
-    if (auto result = TranslateAs(text, id, pattern, lookUp)) return *result;
   return text;
 }
 
@@ -97,6 +107,14 @@ std::string MessageText(const TZQMessage& message, const QTranslator& catalogue)
 }
 
 std::string MessageText(const TZQMessage& message) {
+  return TextOf(message, [](const char* id) { return QCoreApplication::translate("Message", id); });
+}
+
+std::string MessageText(const TStorageMessage& message, const QTranslator& catalogue) {
+  return TextOf(message, [&](const char* id) { return catalogue.translate("Message", id); });
+}
+
+std::string MessageText(const TStorageMessage& message) {
   return TextOf(message, [](const char* id) { return QCoreApplication::translate("Message", id); });
 }
 

@@ -9,13 +9,13 @@
 #include <string>
 
 #include "engine/zqmessage.h"
+#include "storage/storageerror.h"
 
 class QTranslator;
 
-// The text in the language of catalogue: a message of the string table, or
-// of the storage layer, gets the translation of its id (context "Message",
-// its "%s" filled as in the text); any other text, or a message with no
-// translation, stays as it is.
+// The text in the language of catalogue: a message of the string table gets
+// the translation of its id (context "Message", its "%s" filled as in the
+// text); any other text, or a message with no translation, stays as it is.
 std::string TranslateMessage(const std::string& text, const QTranslator& catalogue);
 
 // The same through the catalogues installed in the running application.
@@ -26,6 +26,12 @@ std::string TranslateMessage(const std::string& text);
 std::string MessageText(const TZQMessage& message, const QTranslator& catalogue);
 // The same through the catalogues installed in the running application.
 std::string MessageText(const TZQMessage& message);
+
+// A storage failure given by its id and path, in the language of catalogue;
+// storage's own text where the catalogue has none.
+std::string MessageText(const TStorageMessage& message, const QTranslator& catalogue);
+// The same through the catalogues installed in the running application.
+std::string MessageText(const TStorageMessage& message);
 
 // The translation of the key id in context; own, the core's own (Russian)
 // text, when the catalogues in force have none.

@@ -73,12 +73,12 @@ TDataFolderContent LoadDataFolder(const std::string& programDir, TZQParser& pars
   try {
     LoadConstFile(programDir + kConstFileName, content.Constants, parser.UserConstants, mode);
   } catch (const EStorageError& e) {
-    content.Errors.emplace_back(e.what());
+    content.Errors.push_back(e.Message);
   }
   try {
     LoadFuncFile(programDir + kFuncFileName, content.Functions, parser.UserFunctions, mode);
   } catch (const EStorageError& e) {
-    content.Errors.emplace_back(e.what());
+    content.Errors.push_back(e.Message);
   }
   return content;
 }

@@ -10,6 +10,7 @@
 #include "engine/zqparser.h"
 #include "storage/listfiles.h"
 #include "storage/mainsettings.h"
+#include "storage/storageerror.h"
 #include "storage/userdirs.h"
 
 inline constexpr const char* kSettingsFileName = "Tamrix.ini";
@@ -38,9 +39,10 @@ struct TDataFolderContent {
   TMainSettings Settings;
   TConstPage Constants;
   TFuncPage Functions;
-  // Failures while loading a list file, as messages for the user; loading
-  // goes on with what could be read.
-  std::vector<std::string> Errors;
+  // Failures while loading a list file, as messages for the user (by id, to
+  // be shown in the interface's language); loading goes on with what could
+  // be read.
+  std::vector<TStorageMessage> Errors;
 };
 
 // Reads the settings file into the parser and the returned settings (format

@@ -27,7 +27,7 @@ std::vector<std::string> SplitHistoryText(const std::string& text) {
 
 std::vector<std::string> ReadHistory(const std::string& path) {
   TFileBytes file = ReadFileBytes(path);
-  if (file.Status == TReadStatus::Failed) throw EStorageError(StorageMessage(kStreamReadError, path));
+  if (file.Status == TReadStatus::Failed) throw EStorageError(TStorageMessageId::StreamReadError, path);
   if (file.Status != TReadStatus::Ok) return {};
   // The NUL ends the text before decoding, so it works for both encodings.
   const std::size_t nul = file.Bytes.find('\0');
@@ -48,5 +48,5 @@ void WriteHistory(const std::string& path, const std::vector<std::string>& entri
     for (char c : entry) text += (c == '\r' || c == '\n' || c == '\0') ? ' ' : c;
     text += "\r\n";
   }
-  if (!WriteFileAtomic(path, EncodeFileText(text))) throw EStorageError(StorageMessage(kCannotCreateFile, path));
+  if (!WriteFileAtomic(path, EncodeFileText(text))) throw EStorageError(TStorageMessageId::CannotCreateFile, path);
 }

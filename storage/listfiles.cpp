@@ -131,14 +131,14 @@ std::string FileText(const TListPage<Record>& page) {
 
 template <class Record>
 void Save(const std::string& path, const TListPage<Record>& page) {
-  if (!WriteFileAtomic(path, EncodeFileText(FileText(page)))) throw EStorageError(UnableToWriteMessage(path));
+  if (!WriteFileAtomic(path, EncodeFileText(FileText(page)))) throw EStorageError(TStorageMessageId::UnableToWrite, path);
 }
 
 template <class Record>
 void Load(const std::string& path, TListPage<Record>& page, TZQTextList& lines, TListLoadMode mode) {
   const TFileBytes file = ReadFileBytes(path);
   if (file.Status == TReadStatus::Missing || file.Status == TReadStatus::CannotOpen) return;
-  if (file.Status == TReadStatus::Failed) throw EStorageError(StorageMessage(kStreamReadError, path));
+  if (file.Status == TReadStatus::Failed) throw EStorageError(TStorageMessageId::StreamReadError, path);
   if (IsLegacyStream(file.Bytes)) {
     const TLegacyStream stream = ReadLegacyStream(file.Bytes, TTraits<Record>::kFieldCount);
     TakeLegacyRows(stream, page, lines);

@@ -3,8 +3,6 @@
 
 #include "storage/filebytes.h"
 
-std::string UnableToWriteMessage(const std::string& path) { return StorageMessage(kUnableToWrite, path); }
-
 TProfileDocument TProfileFile::Load() const {
   const TFileBytes file = ReadFileBytes(m_path);
   if (file.Status != TReadStatus::Ok) return {};
@@ -33,13 +31,13 @@ void TProfileFile::Update(const std::function<void(TProfileDocument&)>& edit) {
   TFileBytes file = ReadFileBytes(m_path);
   // Rewriting a file we could not read would wipe every key we did not set.
   if (file.Status != TReadStatus::Ok && file.Status != TReadStatus::Missing) {
-    throw EStorageError(UnableToWriteMessage(m_path));
+    throw EStorageError(TStorageMessageId::UnableToWrite, m_path);
   }
   TProfileDocument doc = TProfileDocument::FromFileBytes(file.Bytes);
   file.Bytes.clear();
   file.Bytes.shrink_to_fit();
   edit(doc);
-  if (!WriteFileAtomic(m_path, doc.ToFileBytes())) throw EStorageError(UnableToWriteMessage(m_path));
+  if (!WriteFileAtomic(m_path, doc.ToFileBytes())) throw EStorageError(TStorageMessageId::UnableToWrite, m_path);
 }
 
 void TProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

@@ -41,5 +41,3 @@ class TProfileFile {
   std::string m_path;
 };
 
-// "Unable to write to <path>".
-std::string UnableToWriteMessage(const std::string& path);

@@ -38,7 +38,15 @@ session_pids=("$pid")
 wait_until 10 has_tamrix_window "$pid" || { echo "the window did not appear" >&2; exit 1; }
 wid=$(tamrix_window "$pid")
 xdo windowactivate "$wid" || true
-sleep 1  # the slide-out panel and the first evaluation
+# The slide-out panel and the first evaluation have drawn once two captures
+# a moment apart are the same (a raw format: no time stamp in the file).
+settled() {
+  import -window "$wid" "ppm:$work/now.ppm" 2>/dev/null || return 1
+  if cmp -s "$work/now.ppm" "$work/before.ppm"; then return 0; fi
+  mv "$work/now.ppm" "$work/before.ppm"
+  return 1
+}
+wait_until 10 settled || { echo "the window did not settle" >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
 import -window "$wid" "$out"
 echo "wrote $out"

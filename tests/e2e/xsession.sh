@@ -57,12 +57,30 @@ xdo() {
 # The desktop: icewm as window manager and notification area, with no user
 # settings, in $work/icewm.
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# The notification area is there once someone owns its selection: that is
+# what the calculator asks at start-up. No command-line tool reads a
+# selection's owner, so the X library is asked directly.
+tray_ready() {
+  python3 - <<'PY'
+import ctypes, sys
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XGetSelectionOwner.restype = ctypes.c_ulong
+x.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+display = x.XOpenDisplay(None)
+owner = display and x.XGetSelectionOwner(display, x.XInternAtom(display, b"_NET_SYSTEM_TRAY_S0", 0))
+sys.exit(0 if owner else 1)
+PY
+}
 start_window_manager() {
   mkdir -p "$work/icewm"
   ICEWM_PRIVCFG="$work/icewm" icewm >/dev/null 2>&1 &
   wm_pid=$!
   wait_until 15 wm_ready || fail "the window manager did not start"
-  sleep 1  # let the task bar and its tray take their selections
+  wait_until 15 tray_ready || fail "the window manager's task bar took no notification area"
 }
 
 # The visible main window of the calculator with that process id (empty

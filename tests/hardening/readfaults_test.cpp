@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "cli/commandline.h"
 #include "storage/datafolder.h"
 #include "storage/historyfile.h"
 #include "storage/listfiles.h"
@@ -80,9 +83,34 @@ TEST(ReadFaults, DataFolderLoadGoesOnWithAMessage) {
   TInjectedFault fault("readerror", "variables.lst");
   const TDataFolderContent content = LoadDataFolder(folder.Path(), parser);
   ASSERT_EQ(content.Errors.size(), 1u);
-  EXPECT_EQ(content.Errors[0], "Stream read error: " + folder.File("variables.lst"));
+  EXPECT_EQ(content.Errors[0].Id, TStorageMessageId::StreamReadError);
+  EXPECT_EQ(content.Errors[0].Path, folder.File("variables.lst"));
+  EXPECT_EQ(StorageMessageText(content.Errors[0]), "Stream read error: " + folder.File("variables.lst"));
   EXPECT_EQ(content.Settings.NDigit, 7);
   EXPECT_EQ(parser.UserFunctions.Count(), 1);
+}
+
+TEST(ReadFaults, CommandLineReportsTheBrokenReadByItsId) {
+  TTempFolder folder;
+  folder.Write("variables.lst", kConstants);
+  const std::string dir = folder.Path();
+  std::vector<std::string> args = {"tamrix", "--dir", dir, "--eval", "1+1"};
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  const TStorageMessageTranslation byId = [](const std::string&, const TStorageMessage& m) {
+    return "#" + std::to_string(static_cast<int>(m.Id)) + " " + m.Path;
+  };
+  for (const bool translated : {false, true}) {
+    TInjectedFault fault("readerror", "variables.lst");
+    std::istringstream in;
+    std::ostringstream out, err;
+    const auto status = RunCommandLine(static_cast<int>(argv.size()), argv.data(), in, out, err, {},
+                                       translated ? byId : TStorageMessageTranslation{});
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(out.str().find("\t2\t"), std::string::npos) << out.str();  // the evaluation goes on
+    const std::string shown = translated ? "#2 " : "Stream read error: ";
+    EXPECT_EQ(err.str(), "tamrix: " + shown + folder.File("variables.lst") + "\n") << translated;
+  }
 }
 
 TEST(ReadFaults, FolderInPlaceOfEachFileReadsAsMissing) {

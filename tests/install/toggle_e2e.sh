@@ -12,7 +12,7 @@ set -uo pipefail
 source "$(dirname "$0")/../e2e/xsession.sh"
 
 TAMRIX=${1:?usage: toggle_e2e.sh PATH/TO/tamrix}
-require_x_session xdotool xprop xwininfo icewm
+require_x_session xdotool xprop xwininfo icewm python3
 
 work=$(mktemp -d)
 mkdir -p "$work/a" "$work/b" "$work/c" "$work/runtime"
@@ -91,7 +91,7 @@ xdo windowactivate --sync "$wid_b" >/dev/null 2>&1
 wait_until 5 active "$wid_b" || fail "could not activate calculator B"
 # The toolkit takes A's loss of the focus in a moment after the desktop
 # moved it; a toggle before that finds A still active and minimises it.
-sleep 0.5
+sleep 0.5  # the toolkit's own idea of the active window shows nowhere outside it
 toggle "$work/a"
 wait_until 5 active "$wid_a" || fail "toggle did not activate the inactive calculator"
 shown "$wid_b" || fail "activating A minimised B"

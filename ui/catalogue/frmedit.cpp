@@ -198,7 +198,7 @@ void TfrmEdit::done(int result) {
   try {
     FormClose();
   } catch (const std::exception& e) {
-    ShowGeneralError(this, e.what());
+    ShowGeneralError(this, e);
   }
   QDialog::done(result);
   // The next opening asks for the place it really had.

@@ -304,7 +304,7 @@ void TfrmFunc::closeEvent(QCloseEvent* event) {
   try {
     FormClose();
   } catch (const std::exception& e) {
-    ShowGeneralError(this, e.what());
+    ShowGeneralError(this, e);
   }
   event->accept();
 }

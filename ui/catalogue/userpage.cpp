@@ -60,7 +60,7 @@ std::string TUserPage<Record>::Load() {
   try {
     LoadFile(m_path, page, m_lines);
   } catch (const std::exception& e) {
-    m_loadError = e.what();
+    m_loadError = ErrorText(e);
   }
   for (const auto& group : page.Groups) {
     QTreeWidgetItem* row = m_tree.AddCategory(Q(group.Name));
@@ -181,7 +181,7 @@ void TUserPage<Record>::Save(QWidget* owner) {
   try {
     SaveFile(m_path, Page());
   } catch (const std::exception& e) {
-    ShowGeneralError(owner, e.what());
+    ShowGeneralError(owner, e);
   }
 }
 

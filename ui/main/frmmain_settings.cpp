@@ -82,7 +82,7 @@ void TfrmMain::FormCreate() {
       cbInput->addItem(QString::fromStdString(entry));
     cbInput->setEditText(text);  // adding to an empty list made its first entry current
   } catch (const std::exception& e) {
-    ShowGeneralError(this, e.what());
+    ShowGeneralError(this, e);
     return;
   }
   if (!cbInput->currentText().isEmpty()) cbInputChange();
@@ -138,10 +138,10 @@ bool TfrmMain::FormClose() {
   bool asked = false;
   const auto failed = [&](const std::exception& e) {
     if (m_endingSession || asked) {
-      qWarning("%s", e.what());
+      qWarning("%s", ErrorText(e).c_str());
       return true;
     }
-    ShowGeneralError(this, e.what());
+    ShowGeneralError(this, e);
     asked = true;
     const bool closeAnyway = MessageBoxes().Confirm(this, tr("Закрыть Tamrix без сохранения?"));
     // The session may have ended while the question was open: then the

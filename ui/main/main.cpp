@@ -28,7 +28,12 @@ int main(int argc, char** argv) {
     if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(language);
     return MessageText(message, cliLanguage->Catalogue());
   };
-  if (std::optional<int> status = RunCommandLine(argc, argv, std::cin, std::cout, std::cerr, translate)) {
+  const auto translateStorage = [&](const std::string& language, const TStorageMessage& message) {
+    if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(language);
+    return MessageText(message, cliLanguage->Catalogue());
+  };
+  if (std::optional<int> status =
+          RunCommandLine(argc, argv, std::cin, std::cout, std::cerr, translate, translateStorage)) {
     return *status;
   }
   if (!HasDisplay(argc, argv)) {

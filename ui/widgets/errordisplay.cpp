@@ -5,6 +5,7 @@
 
 #include "language/messagecatalogue.h"
 #include "platform/messageboxes.h"
+#include "storage/storageerror.h"
 
 std::string GeneralErrorText(std::string text) {
   // Compared as unsigned bytes, so a message ending in a Cyrillic letter
@@ -17,4 +18,13 @@ void ShowGeneralError(QWidget* owner, const std::string& text) {
   // The engine's and storage's messages come in the core's own words; the
   // full stop goes after the translation.
   MessageBoxes().ShowException(owner, QString::fromStdString(GeneralErrorText(TranslateMessage(text))));
+}
+
+std::string ErrorText(const std::exception& e) {
+  if (const auto* storage = dynamic_cast<const EStorageError*>(&e)) return MessageText(storage->Message);
+  return e.what();
+}
+
+void ShowGeneralError(QWidget* owner, const std::exception& e) {
+  MessageBoxes().ShowException(owner, QString::fromStdString(GeneralErrorText(ErrorText(e))));
 }

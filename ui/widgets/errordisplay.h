@@ -2,6 +2,7 @@
 #pragma once
 // The program's general error display for failures any window meets: the
 // message box with the program's title and the error icon.
+#include <exception>
 #include <string>
 
 class QWidget;
@@ -11,5 +12,12 @@ class QWidget;
 std::string GeneralErrorText(std::string text);
 
 // Shows text, in the interface's language when it is a message of the
-// engine or of storage, through MessageBoxes().ShowException, owned by owner.
+// engine, through MessageBoxes().ShowException, owned by owner.
 void ShowGeneralError(QWidget* owner, const std::string& text);
+
+// A failure's message in the interface's language: a storage failure's by
+// its id and path, any other its own text.
+std::string ErrorText(const std::exception& e);
+
+// Shows the failure's message (ErrorText) as ShowGeneralError does a text.
+void ShowGeneralError(QWidget* owner, const std::exception& e);

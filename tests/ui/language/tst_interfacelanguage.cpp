@@ -27,9 +27,27 @@
 #include "tests/doubles/fakehotkeyservice.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/programwindows.h"
+#include "ui/widgets/errordisplay.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
+// The storage layer's messages and their keys in the catalogue.
+const std::pair<TStorageMessageId, const char*> kStorageKeys[] = {
+    {TStorageMessageId::UnableToWrite, "UnableToWrite"},
+    {TStorageMessageId::CannotCreateFile, "CannotCreateFile"},
+    {TStorageMessageId::StreamReadError, "StreamReadError"},
+};
+
+// A catalogue whose every text names its key, so that a message shown
+// through it tells which key it was looked up by.
+class TKeyNamingTranslator : public QTranslator {
+ public:
+  QString translate(const char* context, const char* key, const char*, int) const override {
+    return QStringLiteral("%1/%2: %s").arg(QLatin1String(context), QLatin1String(key));
+  }
+  bool isEmpty() const override { return false; }
+};
+
 QString ActionTexts(QMenu& menu) {
   QStringList texts;
   for (QAction* a : menu.actions()) texts << a->text();
@@ -97,6 +115,23 @@ class TestInterfaceLanguage : public QObject {
   // What the core names by id or by table has its English: a message id, a
   // storage message, a built-in function's description and category, a
   // format's menu text; a new one without it fails here.
+  // A storage failure reaches the windows' display by its id and path, not
+  // by its text read back.
+  void storageFailuresAreShownByTheirIds() {
+    TKeyNamingTranslator keys;
+    QVERIFY(QCoreApplication::installTranslator(&keys));
+    for (const auto& [id, key] : kStorageKeys) {
+      const EStorageError failure(id, "/d/f");
+      QCOMPARE(QString::fromStdString(ErrorText(failure)), QStringLiteral("Message/%1: /d/f").arg(key));
+    }
+    const std::runtime_error other("Unable to write to /d/f");  // the words alone are no storage failure
+    QCOMPARE(QString::fromStdString(ErrorText(other)), QStringLiteral("Unable to write to /d/f"));
+    QCoreApplication::removeTranslator(&keys);
+    // With no catalogue for it, storage's own words.
+    const EStorageError failure(TStorageMessageId::StreamReadError, "/d/f");
+    QCOMPARE(QString::fromStdString(ErrorText(failure)), QStringLiteral("Stream read error: /d/f"));
+  }
+
   void everyCoreTextHasItsEnglish() {
     TInterfaceLanguage language("en");
     const QTranslator& en = language.Catalogue();
@@ -106,8 +141,15 @@ class TestInterfaceLanguage : public QObject {
       QVERIFY2(!english.empty() && english != russian, russian.c_str());
       QCOMPARE(MessageText({id, "x"}, en), english);  // by its id, the same English
     }
-    for (const char* id : {"UnableToWrite", "CannotCreateFile", "StreamReadError"})
-      QVERIFY2(!en.translate("Message", id).isEmpty(), id);
+    for (const auto& [id, key] : kStorageKeys) {
+      const QString english = en.translate("Message", key);
+      QVERIFY2(!english.isEmpty() && english != QLatin1String(key), key);
+      // By its id, the catalogue's English with the path; the same words as
+      // storage's own.
+      QCOMPARE(QString::fromStdString(MessageText(TStorageMessage{id, "/d/f"}, en)),
+               QString(english).replace(QStringLiteral("%s"), QStringLiteral("/d/f")));
+      QCOMPARE(MessageText(TStorageMessage{id, "/d/f"}, en), StorageMessageText({id, "/d/f"}));
+    }
     for (const TFunc& f : FuncTable) {
       QVERIFY2(!en.translate("FunctionDescription", f.Name).isEmpty(), f.Name);
       const char* category = *f.Category ? f.Category : "Другие";
