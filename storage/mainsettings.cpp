@@ -32,8 +32,15 @@ void ParseFontStyle(std::string_view text, bool& bold, bool& italic) {
 }
 
 std::string InterfaceLanguageOf(std::string_view value) {
-  const bool isCode = (value.size() == 2 || value.size() == 3) &&
-                      std::all_of(value.begin(), value.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+  if (value == kDesktopLanguageValue) return {};
+  const std::size_t bar = value.find('_');
+  const std::string_view language = value.substr(0, bar);
+  const std::string_view region = bar == std::string_view::npos ? std::string_view{} : value.substr(bar + 1);
+  const auto all = [](std::string_view part, char first, char last) {
+    return std::all_of(part.begin(), part.end(), [=](char c) { return c >= first && c <= last; });
+  };
+  const bool isCode = (language.size() == 2 || language.size() == 3) && all(language, 'a', 'z') &&
+                      (bar == std::string_view::npos || (region.size() == 2 && all(region, 'A', 'Z')));
   return isCode ? std::string(value) : kSourceLanguage;
 }
 
@@ -67,7 +74,7 @@ TMainSettings ReadMainSettings(const TProfileDocument& f) {
   s.OutStr1 = f.ReadInteger(kMain, "OutStr1", s.OutStr1);
   s.OutStr2 = f.ReadInteger(kMain, "OutStr2", s.OutStr2);
   s.OutStr3 = f.ReadInteger(kMain, "OutStr3", s.OutStr3);
-  s.Language = InterfaceLanguageOf(f.ReadString(kMain, "Language", s.Language));
+  s.Language = InterfaceLanguageOf(f.ReadString(kMain, "Language", kDesktopLanguageValue));
   return s;
 }
 
@@ -100,7 +107,10 @@ void WriteMainSettings(TProfileDocument& f, const TMainSettings& s) {
   f.WriteInteger(kMain, "OutStr1", s.OutStr1);
   f.WriteInteger(kMain, "OutStr2", s.OutStr2);
   f.WriteInteger(kMain, "OutStr3", s.OutStr3);
-  f.WriteString(kMain, "Language", s.Language);
+  if (!s.Language.empty())
+    f.WriteString(kMain, "Language", s.Language);
+  else if (!InterfaceLanguageOf(f.ReadString(kMain, "Language", kDesktopLanguageValue)).empty())
+    f.DeleteKey(kMain, "Language");
 }
 
 void WriteMainSettings(TProfileFile& file, const TMainSettings& s) {

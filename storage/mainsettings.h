@@ -10,6 +10,9 @@
 
 // The language of the program's own texts, which needs no catalogue.
 inline constexpr const char* kSourceLanguage = "ru";
+// The settings value that leaves the language to the desktop, as a missing
+// key does.
+inline constexpr const char* kDesktopLanguageValue = "auto";
 
 struct TMainSettings {
   // Font
@@ -35,7 +38,9 @@ struct TMainSettings {
   int OutStr1 = 1;  // "Sci"
   int OutStr2 = 2;  // "D"
   int OutStr3 = 4;  // "O"
-  std::string Language = kSourceLanguage;  // the interface's language: "ru" or "en"
+  // The interface's language chosen by the user ("ru", "en", "pt_BR"); empty
+  // while the interface follows the desktop's language.
+  std::string Language;
   // Parser
   char DecimalSeparator = '.';
   char ArgumentSeparator = ',';
@@ -47,15 +52,18 @@ struct TMainSettings {
 TMainSettings ReadMainSettings(const TProfileDocument& file);
 TMainSettings ReadMainSettings(const TProfileFile& file);
 
-// Writes every key in the closing order. On a TProfileFile all keys go in one
+// Writes every key in the closing order; Language only when the user has
+// chosen one: an empty Language removes a stored code (a stored "auto" stays
+// as it is). On a TProfileFile all keys go in one
 // rewrite; when it fails (EStorageError "Unable to write to <path>") the file
 // keeps all of its old values.
 void WriteMainSettings(TProfileDocument& file, const TMainSettings& s);
 void WriteMainSettings(TProfileFile& file, const TMainSettings& s);
 
-// The language code of a settings value: a code of two or three small
-// Latin letters as it stands, otherwise the default "ru" (also for an empty
-// value). Which codes the program has texts for is the interface's business:
+// The language code of a settings value: empty (follow the desktop) for
+// "auto"; a code of two or three small Latin letters, with or without a
+// region of two capital ones ("pt_BR"), as it stands; otherwise "ru" (also
+// for an empty value). Which codes the program has texts for is the interface's business:
 // it shows any other in Russian, so a file from a newer version never leaves
 // the program without texts.
 std::string InterfaceLanguageOf(std::string_view value);

@@ -201,6 +201,26 @@ void TProfileDocument::WriteString(std::string_view section, std::string_view ke
   m_text += "[" + sectionText + "]\n" + entry + "\n";
 }
 
+void TProfileDocument::DeleteKey(std::string_view section, std::string_view key) {
+  const std::string sectionText = ProfileOneLine(section);
+  const std::string keyText = ProfileOneLine(key);
+  const std::string_view sectionName = TrimProfileBlanks(sectionText);
+  const std::string_view keyName = TrimProfileBlanks(keyText);
+  bool inSection = false;
+  std::size_t pos = 0;
+  TProfileLine line;
+  while (NextProfileLine(m_text, pos, line)) {
+    if (line.LineKind == TProfileLine::Section) {
+      inSection = SameProfileName(line.Name, sectionName);
+      continue;
+    }
+    if (!inSection || line.LineKind != TProfileLine::Entry || !SameProfileName(line.Name, keyName)) continue;
+    // The line goes with its line end; the next line starts where it began.
+    m_text.erase(line.Begin, pos - line.Begin);
+    pos = line.Begin;
+  }
+}
+
 void TProfileDocument::WriteInteger(std::string_view section, std::string_view key, int value) {
   WriteString(section, key, std::to_string(value));
 }

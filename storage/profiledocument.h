@@ -70,6 +70,8 @@ class TProfileDocument {
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
+  // Removes every entry of key in the section; nothing else changes.
+  void DeleteKey(std::string_view section, std::string_view key);
 
  private:
   std::string m_text;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "tempfolder.h"
@@ -88,7 +89,12 @@ TEST(MainSettings, ReadingRules) {
       {"[Main]\r\nLanguage=de\r\n", [](auto& s) { return s.Language == "de"; }, "a code is kept for the windows"},
       {"[Main]\r\nLanguage=EN\r\n", [](auto& s) { return s.Language == "ru"; }, "language is exact"},
       {"[Main]\r\nLanguage=../en\r\n", [](auto& s) { return s.Language == "ru"; }, "not a code -> ru"},
-      {"[Main]\r\n", [](auto& s) { return s.Language == "ru"; }, "language missing -> ru"},
+      {"[Main]\r\n", [](auto& s) { return s.Language.empty(); }, "language missing: the desktop's"},
+      {"[Main]\r\nLanguage=auto\r\n", [](auto& s) { return s.Language.empty(); }, "auto: the desktop's"},
+      {"[Main]\r\nLanguage=pt_BR\r\n", [](auto& s) { return s.Language == "pt_BR"; }, "with its region"},
+      {"[Main]\r\nLanguage=pt_br\r\n", [](auto& s) { return s.Language == "ru"; }, "region in capitals"},
+      {"[Main]\r\nLanguage=zh_CNX\r\n", [](auto& s) { return s.Language == "ru"; }, "region of two"},
+      {"[Main]\r\nLanguage=pt_\r\n", [](auto& s) { return s.Language == "ru"; }, "empty region"},
   };
   TTempFolder dir;
   for (const auto& r : rows) EXPECT_TRUE(r.Check(ReadFrom(dir, r.Ini))) << r.What;
@@ -109,7 +115,7 @@ TEST(MainSettings, WritesInClosingOrderAndReadsBack) {
   EXPECT_EQ(dir.Read("Tamrix.ini"),
             "[Main]\r\nLeft=5\r\nTop=200\r\nWidth=370\r\nExprMem=1\r\nOnTop=0\r\nDropOut=0\r\nInTray=1\r\n"
             "CloseQuery=0\r\nErrorOn=1\r\nAngle=0\r\nNExpres=10\r\nExpression=sin(30)\r\nVK_Code=112\r\n"
-            "fsModifiers=2\r\nOutStr1=1\r\nOutStr2=2\r\nOutStr3=4\r\nLanguage=ru\r\n"
+            "fsModifiers=2\r\nOutStr1=1\r\nOutStr2=2\r\nOutStr3=4\r\n"
             "[Font]\r\nName=MS Sans Serif\r\nSize=10\r\nStyle=10\r\n"
             "[Parser]\r\nNDigit=18\r\nDecimalSeparator=,\r\nArgumentSeparator=;\r\n");
   const TMainSettings back = ReadMainSettings(file);
@@ -119,6 +125,32 @@ TEST(MainSettings, WritesInClosingOrderAndReadsBack) {
   EXPECT_EQ(back.DecimalSeparator, ',');
   EXPECT_EQ(back.Expression, "");  // ExprMem set: written, but not restored
   EXPECT_EQ(file.ReadString("Main", "Expression", ""), "sin(30)");
+}
+
+// A language is written only as the user chose it: following the desktop
+// leaves no key behind, and a value written by hand stays as it is.
+TEST(MainSettings, LanguageIsWrittenOnlyWhenChosen) {
+  const struct {
+    std::string stored;  // the [Main] section before
+    std::string chosen;  // the window's Language
+    std::optional<std::string> after;
+  } rows[] = {
+      {"", "", std::nullopt},
+      {"", "de", "de"},
+      {"Language=en\r\n", "", std::nullopt},
+      {"Language=auto\r\n", "", "auto"},
+      {"Language=en\r\n", "pt_BR", "pt_BR"},
+  };
+  TTempFolder dir;
+  for (const auto& r : rows) {
+    dir.Write("Tamrix.ini", "[Main]\r\n" + r.stored);
+    TProfileFile file(dir.File("Tamrix.ini"));
+    TMainSettings s = ReadMainSettings(file);
+    s.Language = r.chosen;
+    WriteMainSettings(file, s);
+    EXPECT_EQ(file.Load().Find("Main", "Language"), r.after) << r.stored << " + " << r.chosen;
+    EXPECT_EQ(ReadMainSettings(file).Language, r.chosen) << r.stored << " + " << r.chosen;
+  }
 }
 
 TEST(MainSettings, WritingKeepsOtherSections) {

@@ -82,6 +82,20 @@ TEST(ProfileDocument, WritingRules) {
     doc.WriteString(r.Section, r.Key, r.Value);
     EXPECT_EQ(doc.ToFileBytes(), r.After) << r.Before << " + " << r.Key;
   }
+  // Removing a key (the rows' Value unused): every entry of it, in its own
+  // section only.
+  const TWriteRow removals[] = {
+      {"[Main]\r\nA=1\r\nB=2\r\n", "main", "a", "", "[Main]\r\nB=2\r\n"},
+      {"[Main]\r\nA=1\r\nA=2\r\n[Font]\r\nA=3\r\n", "Main", "A", "", "[Main]\r\n[Font]\r\nA=3\r\n"},
+      {"[Main]\r\nB=2\r\nA=1", "Main", "A", "", "[Main]\r\nB=2\r\n"},
+      {"[Font]\r\nA=1\r\n", "Main", "A", "", "[Font]\r\nA=1\r\n"},
+      {"", "Main", "A", "", ""},
+  };
+  for (const auto& r : removals) {
+    auto doc = TProfileDocument::FromFileBytes(EncodeFileText(r.Before));
+    doc.DeleteKey(r.Section, r.Key);
+    EXPECT_EQ(doc.ToFileBytes(), r.After) << r.Before << " - " << r.Key;
+  }
 }
 
 TEST(ProfileDocument, ListsSectionsAndKeysInFileOrder) {
