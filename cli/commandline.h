@@ -31,8 +31,9 @@ struct TCommandLine {
 // argv[0] is the program.
 TCommandLine ParseCommandLine(int argc, char** argv);
 
-// Puts a message the engine produced into the interface's language (the
-// settings' Language code), as the window shows it.
+// Puts a message the engine produced into the interface's language (given
+// as the settings' Language, empty while the user has chosen none and the
+// desktop's language serves), as the window shows it.
 using TMessageTranslation = std::function<std::string(const std::string& language, const TZQMessage& message)>;
 // The same for a failure of the data folder's files.
 using TStorageMessageTranslation =

@@ -45,7 +45,10 @@ function(tamrix_qtest dir)
     add_executable(${_n} ${_f})
     target_link_libraries(${_n} PRIVATE ${ARGN} Qt6::Test Qt6::Widgets)
     add_test(NAME ${_n} COMMAND ${_n})
+    # The windows follow the desktop's language: the tests give them a
+    # desktop without one, so that they open in Russian whatever the
+    # developer's own desktop speaks.
     set_tests_properties(${_n} PROPERTIES ENVIRONMENT
-      "QT_QPA_PLATFORM=offscreen;TAMRIX_BUILD_DIR=${PROJECT_BINARY_DIR};TAMRIX_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+      "QT_QPA_PLATFORM=offscreen;TAMRIX_BUILD_DIR=${PROJECT_BINARY_DIR};TAMRIX_SOURCE_DIR=${PROJECT_SOURCE_DIR};LANGUAGE=;LC_ALL=;LC_MESSAGES=C.UTF-8")
   endforeach()
 endfunction()

@@ -10,14 +10,18 @@
 
 TInterfaceLanguage::TInterfaceLanguage(const std::string& code) {
   InitTranslationResources();
+  std::string inForce = kSourceLanguage;  // also for a language without a catalogue of ours
   if (code != kSourceLanguage && !code.empty() &&
       m_own.load(QStringLiteral(":/translations/tamrix_%1.qm").arg(QString::fromStdString(code)))) {
-    return;  // the toolkit's built-in English serves its own dialogs
+    inForce = code;
   }
-  // Russian, also for a language without a catalogue of ours. Debian ships
-  // it with the toolkit's translations; without it the standard dialogs stay
-  // in English and nothing else changes.
-  (void)m_toolkit.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  // English is the toolkit's built-in language. Debian ships the toolkit's
+  // catalogues of the other languages with its translations; where one is
+  // missing the standard dialogs stay in English and nothing else changes.
+  if (inForce != "en") {
+    (void)m_toolkit.load(QStringLiteral("qtbase_%1").arg(QString::fromStdString(inForce)),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  }
 }
 
 void TInterfaceLanguage::Install() {

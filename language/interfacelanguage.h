@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The catalogues of the interface's language. Russian, the language of the
-// program's source texts, takes none of ours, only the toolkit's Russian one
-// for its standard dialogs and menus; another language takes our catalogue
-// tamrix_<code>.qm and leaves the toolkit in its built-in English.
+// The catalogues of the interface's language: our catalogue tamrix_<code>.qm
+// (none for Russian, the language of the program's source texts) and the
+// toolkit's qtbase_<code>.qm for its standard dialogs and menus (none for
+// English, the toolkit's built-in language).
 #include <QTranslator>
 
 #include <string>
@@ -19,7 +19,8 @@ class TInterfaceLanguage {
 
   // Our catalogue of the language; empty for Russian.
   const QTranslator& Catalogue() const { return m_own; }
-  // The toolkit's catalogue found, for Russian: false when the system lacks it.
+  // The toolkit's catalogue found: false for English, and when the system
+  // lacks it.
   bool HasToolkitCatalogue() const { return !m_toolkit.isEmpty(); }
 
  private:

@@ -703,6 +703,10 @@ choose “Keep above others” in the desktop&apos;s window menu</translation>
         <source>не назначена</source>
         <translation>none bound</translation>
     </message>
+    <message>
+        <source>Язык рабочего стола</source>
+        <translation>Desktop language</translation>
+    </message>
 </context>
 <context>
     <name>TzqComboBox</name>

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -31,8 +32,11 @@ std::string ProgramPath() {
 }
 
 // Runs the program with stdin, stdout and stderr in files of dir; gives it
-// 60 seconds.
-TProcessResult RunProgram(const TTempFolder& io, std::vector<std::string> args, const std::string& input) {
+// 60 seconds. desktop names the desktop's language as the environment does
+// ("LANG=de_DE.UTF-8 LANGUAGE=de:en"); by default the C locale, which leaves
+// the interface in Russian.
+TProcessResult RunProgram(const TTempFolder& io, std::vector<std::string> args, const std::string& input,
+                          const std::string& desktop = "LANG=C.UTF-8") {
   const std::string inPath = io.Write("stdin", input);
   const std::string outPath = io.File("stdout");
   const std::string errPath = io.File("stderr");
@@ -53,6 +57,14 @@ TProcessResult RunProgram(const TTempFolder& io, std::vector<std::string> args, 
     ::unsetenv("WAYLAND_DISPLAY");
     ::unsetenv("QT_QPA_PLATFORM");
     ::unsetenv("WAYLAND_SOCKET");
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) ::unsetenv(name);
+    for (std::size_t at = 0; at < desktop.size();) {
+      const std::size_t end = std::min(desktop.find(' ', at), desktop.size());
+      const std::string setting = desktop.substr(at, end - at);
+      const std::size_t eq = setting.find('=');
+      if (eq != std::string::npos) ::setenv(setting.substr(0, eq).c_str(), setting.substr(eq + 1).c_str(), 1);
+      at = end + 1;
+    }
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }
@@ -98,10 +110,12 @@ TEST_F(EndToEnd, StandardInputAndExitStatus) {
             "4.00000000000000000E+0\t4\t4o\n\t\t\nДеление на нуль\tДеление на нуль\tДеление на нуль\n");
 }
 
+// The settings' language, else the desktop's, as the window takes it.
 TEST_F(EndToEnd, MessagesInTheLanguageOfTheSettings) {
   const struct {
     std::string Ini, Expression, Out;
     int Status;
+    std::string Desktop = "LANG=C.UTF-8";
   } rows[] = {
       {"", "1/0", "Деление на нуль\n", 1},
       {"[Main]\r\nOutStr1=2\r\nOutStr2=2\r\nOutStr3=2\r\nLanguage=en\r\n", "1/0", "Division by zero\n", 1},
@@ -109,12 +123,19 @@ TEST_F(EndToEnd, MessagesInTheLanguageOfTheSettings) {
       // A value the octal format cannot hold: the format's own message.
       {"[Main]\r\nLanguage=en\r\n", "1e30", "Invalid floating-point operation\n", 0},
       {"", "1e30", "Неверная операция с дробными числами\n", 0},
+      {"", "1/0", "Division by zero\n", 1, "LANG=en_GB.UTF-8"},
+      {"[Main]\r\nLanguage=auto\r\n", "1/0", "Division by zero\n", 1, "LANG=ja_JP.UTF-8 LANGUAGE=ja:en"},
+      {"", "1/0", "Деление на нуль\n", 1, "LANG=ja_JP.UTF-8"},
+      {"", "1/0", "Деление на нуль\n", 1, "LANG=en_GB.UTF-8 LC_ALL=C"},
+      {"", "1/0", "Деление на нуль\n", 1, "LANG=ru_RU.UTF-8 LANGUAGE=ru:en"},
+      {"[Main]\r\nLanguage=ru\r\n", "1/0", "Деление на нуль\n", 1, "LANG=en_GB.UTF-8"},
+      {"[Main]\r\nLanguage=en\r\n", "1/0", "Division by zero\n", 1, "LANG=ja_JP.UTF-8"},
   };
   for (const auto& r : rows) {
     m_data.Write("Tamrix.ini", r.Ini);
-    const TProcessResult run = RunProgram(m_io, {"--dir", m_data.Path(), "--eval", r.Expression}, "");
-    EXPECT_EQ(run.Status, r.Status) << r.Ini;
-    EXPECT_EQ(run.Out.substr(run.Out.rfind('\t') + 1), r.Out) << r.Ini;
+    const TProcessResult run = RunProgram(m_io, {"--dir", m_data.Path(), "--eval", r.Expression}, "", r.Desktop);
+    EXPECT_EQ(run.Status, r.Status) << r.Ini << r.Desktop;
+    EXPECT_EQ(run.Out.substr(run.Out.rfind('\t') + 1), r.Out) << r.Ini << r.Desktop;
   }
 }
 

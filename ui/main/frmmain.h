@@ -85,7 +85,10 @@ class TfrmMain : public QWidget {
   std::unique_ptr<TProfileFile> Settings;  // "Tamrix.ini" in ProgramDir
   std::string ProgramDir;
   bool CloseQuery = false;
-  std::string Language = kSourceLanguage;  // the interface's language, "ru" or "en"
+  std::string Language = kSourceLanguage;  // the interface's language in force, "ru", "en"…
+  // The language the user chose, as the settings file keeps it: empty while
+  // the interface follows the desktop's language.
+  std::string LanguageChoice;
   bool ExprMem = false;
   bool DropOut = false;
   bool OnTop = false;

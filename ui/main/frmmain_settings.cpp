@@ -7,6 +7,7 @@
 #include <exception>
 #include <utility>
 
+#include "language/desktoplanguage.h"
 #include "platform/hotkey.h"
 #include "platform/messageboxes.h"
 #include "storage/historyfile.h"
@@ -52,7 +53,8 @@ void TfrmMain::FormCreate() {
   ExprMem = s.ExprMem;
   InTray = s.InTray;
   CloseQuery = s.CloseQuery;
-  Language = s.Language;
+  LanguageChoice = s.Language;
+  Language = InterfaceLanguageFor(s.Language);
   // Each toggle is set to the opposite and clicked once, so that its button
   // shows the restored state.
   OnTop = !s.OnTop;
@@ -102,7 +104,7 @@ TMainSettings TfrmMain::CurrentSettings() const {
   s.DropOut = DropOut;
   s.InTray = InTray;
   s.CloseQuery = CloseQuery;
-  s.Language = Language;
+  s.Language = LanguageChoice;
   s.ErrorOn = Parser.ErrorOn;
   s.Angle = Parser.Angle;
   s.NExpres = NExpres;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cli/commandline.h"
+#include "language/desktoplanguage.h"
 #include "language/interfacelanguage.h"
 #include "language/messagecatalogue.h"
 #include "platform/activationtoken.h"
@@ -23,14 +24,17 @@
 
 int main(int argc, char** argv) {
   // The catalogue is loaded on the first message only: most runs print none.
+  // The language is the window's: the stored choice, else the desktop's.
   std::unique_ptr<TInterfaceLanguage> cliLanguage;
+  const auto catalogue = [&](const std::string& language) -> const QTranslator& {
+    if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(InterfaceLanguageFor(language));
+    return cliLanguage->Catalogue();
+  };
   const auto translate = [&](const std::string& language, const TZQMessage& message) {
-    if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(language);
-    return MessageText(message, cliLanguage->Catalogue());
+    return MessageText(message, catalogue(language));
   };
   const auto translateStorage = [&](const std::string& language, const TStorageMessage& message) {
-    if (!cliLanguage) cliLanguage = std::make_unique<TInterfaceLanguage>(language);
-    return MessageText(message, cliLanguage->Catalogue());
+    return MessageText(message, catalogue(language));
   };
   if (std::optional<int> status =
           RunCommandLine(argc, argv, std::cin, std::cout, std::cerr, translate, translateStorage)) {

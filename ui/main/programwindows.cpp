@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "language/desktoplanguage.h"
 #include "platform/glyphs.h"
 #include "storage/datafolder.h"
 #include "storage/mainsettings.h"
@@ -15,7 +16,7 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
     : TProgramWindows(programDir, hotKey, ReadMainSettings(TProfileFile(programDir + kSettingsFileName))) {}
 
 TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* hotKey, const TMainSettings& settings)
-    : Language(settings.Language),
+    : Language(InterfaceLanguageFor(settings.Language)),
       frmMain(TMainServices{programDir, hotKey, {}, {}, settings}),
       frmOptions(*hotKey, &frmMain),
       frmEdit(frmMain.Parser, *frmMain.Settings, &frmMain),
@@ -28,8 +29,8 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
                                 }},
               frmEdit, &frmMain),
       aboutBox(&frmMain) {
-  // A stored code the program has no texts for is Russian from now on, and
-  // is written back as such.
+  // A stored code the program has no texts for is shown in Russian, and is
+  // kept as the user's choice for a later version that has its texts.
   frmMain.Language = Language.Code();
   // Every window of the program, the message boxes and standard dialogs
   // included, shows the program icon in the taskbar and the window switcher.
@@ -40,10 +41,12 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
     TOptionsTarget target{frmMain.InTray,      frmMain.ExprMem, frmMain.CloseQuery,
                           frmMain.NExpres,     frmMain.Parser,  frmMain.fsModifiers,
                           frmMain.VK_Code,     [this] { return frmMain.OutputFont(); },
-                          [this](const QFont& font) { frmMain.ApplyOutputFont(font); }, &frmMain.Language};
+                          [this](const QFont& font) { frmMain.ApplyOutputFont(font); }, &frmMain.LanguageChoice};
     if (!RunOptionsDialog(frmOptions, target)) return false;
+    const bool switched = Language.SwitchTo(InterfaceLanguageFor(frmMain.LanguageChoice));
+    frmMain.Language = Language.Code();
     // A value shown in the old language is shown again in the new one.
-    if (Language.SwitchTo(frmMain.Language)) frmMain.cbInputChange();
+    if (switched) frmMain.cbInputChange();
     return true;
   };
 }

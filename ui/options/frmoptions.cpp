@@ -118,8 +118,11 @@ void TfrmOptions::CreateControls() {
 
   lbLanguage = Make<QLabel>(GroupBox1, "lbLanguage");
   cbLanguage = Make<QComboBox>(GroupBox1, "cbLanguage");
-  // Each language in its own name, so that it is found whatever the
-  // interface's language; the item data is the settings' code.
+  // First the desktop's language (an empty code: no stored choice), named
+  // in the interface's language; then each language in its own name, so
+  // that it is found whatever the interface's language. The item data is
+  // the settings' code.
+  cbLanguage->addItem(QString(), QString());
   for (const TLanguageChoice& choice : AvailableLanguages()) cbLanguage->addItem(choice.name, choice.code);
 
   btnFont = Make<QPushButton>(GroupBox1, "btnFont");
@@ -162,6 +165,7 @@ void TfrmOptions::Retranslate() {
   lbDesktopKeyHint->setText(tr("Клавишу задают в настройках рабочего стола: команда tamrix --toggle"));
   ShowHotKeyRow();
   lbLanguage->setText(tr("Язык интерфейса / Language"));
+  cbLanguage->setItemText(0, tr("Язык рабочего стола"));
   btnFont->setText(tr("Шрифт..."));
   btnOk->setText(tr("Ok"));
   btnCancel->setText(tr("Отмена"));
@@ -199,7 +203,10 @@ void TfrmOptions::FormCreate() {
   // The line takes the whole row: it names the key's place itself.
   lbDesktopKeyHint->setGeometry(8, 218, GroupBox1->width() - 16, 34);
   AutoSize(lbLanguage, 8, 259);
-  cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, 81, 21);
+  // As wide as its longest entry, within the group.
+  const int languageLeft = lbLanguage->x() + lbLanguage->width() + 10;
+  cbLanguage->setGeometry(languageLeft, 255,
+                          std::clamp(cbLanguage->sizeHint().width(), 81, GroupBox1->width() - 8 - languageLeft), 21);
   btnFont->setGeometry(8, 286, 73, 23);
   edFont->setGeometry(88, 287, 201 + grow, 21);
 
@@ -272,8 +279,11 @@ void TfrmOptions::Fill(const TOptionsValues& values) {
   m_VK_Code = values.VK_Code;
   edKeyKeyDown(values.VK_Code, Qt::NoModifier);
   ShowHotKeyRow();
-  // A language the program has no catalogue for is shown as Russian.
-  cbLanguage->setCurrentIndex(std::max(0, cbLanguage->findData(QString::fromStdString(values.Language))));
+  // A stored language the program has no catalogue for is shown as the
+  // Russian it gets.
+  int language = cbLanguage->findData(QString::fromStdString(values.Language));
+  if (language < 0) language = cbLanguage->findData(QString::fromLatin1(kSourceLanguage));
+  cbLanguage->setCurrentIndex(std::max(0, language));
 }
 
 int TfrmOptions::SeparatorIndex() const { return m_separatorGroup->checkedId(); }

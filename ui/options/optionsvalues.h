@@ -21,5 +21,7 @@ struct TOptionsValues {
   // code. The dialog re-registers it itself and reports the new pair back.
   std::uint16_t fsModifiers = 2;
   std::uint16_t VK_Code = 123;
-  std::string Language = kSourceLanguage;  // of the interface, "ru" or "en"; OK puts it in force at once
+  // Of the interface: "ru", "en"…, or empty for the desktop's; OK puts it in
+  // force at once.
+  std::string Language;
 };
