@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFontDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -17,7 +18,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "language/availablelanguages.h"
+#include "language/desktoplanguage.h"
 #include "language/interfacelanguage.h"
 #include "language/messagecatalogue.h"
 #include "engine/functable.h"
@@ -74,7 +78,7 @@ class TestInterfaceLanguage : public QObject {
     QTest::addColumn<QString>("fontCaption");
     QTest::addColumn<QString>("menuText");
     QTest::newRow("ru") << "ru" << "Выбор шрифта" << "&Копировать";
-    QTest::newRow("unknown is ru") << "de" << "Выбор шрифта" << "Выделить всё";
+    QTest::newRow("unknown is ru") << "xx" << "Выбор шрифта" << "Выделить всё";
     QTest::newRow("en") << "en" << "Select Font" << "&Copy";
   }
   void toolkitTexts() {
@@ -89,6 +93,56 @@ class TestInterfaceLanguage : public QObject {
     QLineEdit edit(QStringLiteral("1+2"));
     std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     QVERIFY2(ActionTexts(*menu).contains(menuText), qPrintable(ActionTexts(*menu)));
+  }
+
+  // Every language but English takes the toolkit's own catalogue where the
+  // system has one; English keeps the toolkit's built-in texts.
+  void everyLanguageHasTheToolkitsTexts() {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const TLanguageChoice& choice : AvailableLanguages()) {
+      TInterfaceLanguage language(choice.code.toStdString());
+      const bool shipped = choice.code != "en" && QFile::exists(folder + "/qtbase_" + choice.code + ".qm");
+      QVERIFY2(language.HasToolkitCatalogue() == shipped, qPrintable(choice.code));
+      language.Install();
+      QFontDialog dialog;
+      QVERIFY2((dialog.windowTitle() != "Select Font") == shipped, qPrintable(choice.code + dialog.windowTitle()));
+    }
+  }
+
+  // The stored choice wins; else the first desktop language the program
+  // has, its bare language, then a relative for another country; else Russian.
+  void theLanguageChoice_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("desktop");  // most wanted first, ':' between
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("German desktop") << "" << "de_DE.UTF-8" << "de";
+    QTest::newRow("Austrian, as the toolkit lists it") << "" << "de-AT:de-Latn-AT" << "de";
+    QTest::newRow("Brazilian") << "" << "pt_BR" << "pt_BR";
+    QTest::newRow("Brazilian, the toolkit's spelling") << "" << "pt-BR:pt-Latn-BR:pt" << "pt_BR";
+    QTest::newRow("Portuguese gets the Brazilian texts") << "" << "pt-PT:pt-Latn-PT" << "pt_BR";
+    QTest::newRow("a named language beats a relative") << "" << "pt-PT:en" << "en";
+    QTest::newRow("Chinese with its script") << "" << "zh-Hans-CN:zh" << "zh_CN";
+    QTest::newRow("Traditional Chinese gets the Simplified") << "" << "zh-Hant-TW" << "zh_CN";
+    QTest::newRow("British") << "" << "en_GB" << "en";
+    QTest::newRow("Japanese: none of ours") << "" << "ja_JP" << "ru";
+    QTest::newRow("Japanese, then English") << "" << "ja_JP:en_US" << "en";
+    QTest::newRow("C locale") << "" << "C" << "ru";
+    QTest::newRow("POSIX") << "" << "POSIX" << "ru";
+    QTest::newRow("no desktop language") << "" << "" << "ru";
+    QTest::newRow("Russian") << "" << "ru_RU.UTF-8:en" << "ru";
+    QTest::newRow("the stored choice wins") << "en" << "de_DE.UTF-8" << "en";
+    QTest::newRow("stored Russian on a German desktop") << "ru" << "de_DE.UTF-8" << "ru";
+    QTest::newRow("a stored code is kept") << "xx" << "de_DE.UTF-8" << "xx";
+    QTest::newRow("modifiers dropped") << "" << "uk_UA@euro" << "uk";
+  }
+  void theLanguageChoice() {
+    QFETCH(QString, stored);
+    QFETCH(QString, desktop);
+    QFETCH(QString, chosen);
+    std::vector<std::string> languages;
+    for (const QString& tag : desktop.split(':', Qt::SkipEmptyParts)) languages.push_back(tag.toStdString());
+    const std::vector<std::string> available{"ru", "de", "en", "es", "fr", "pt_BR", "uk", "zh_CN"};
+    QCOMPARE(QString::fromStdString(ChooseInterfaceLanguage(stored.toStdString(), languages, available)), chosen);
   }
 
   void messagesByTheirIds_data() {
@@ -132,33 +186,39 @@ class TestInterfaceLanguage : public QObject {
     QCOMPARE(QString::fromStdString(ErrorText(failure)), QStringLiteral("Stream read error: /d/f"));
   }
 
-  void everyCoreTextHasItsEnglish() {
-    TInterfaceLanguage language("en");
-    const QTranslator& en = language.Catalogue();
-    for (int id : StringTableIds()) {
-      const std::string russian = FormatStr(id, "x");
-      const std::string english = TranslateMessage(russian, en);
-      QVERIFY2(!english.empty() && english != russian, russian.c_str());
-      QCOMPARE(MessageText({id, "x"}, en), english);  // by its id, the same English
+  void everyCoreTextIsTranslated() {
+    for (const TLanguageChoice& choice : AvailableLanguages()) {
+      if (choice.code == kSourceLanguage) continue;
+      TInterfaceLanguage language(choice.code.toStdString());
+      const QTranslator& tr = language.Catalogue();
+      const QByteArray code = choice.code.toUtf8();
+      for (int id : StringTableIds()) {
+        const std::string russian = FormatStr(id, "x");
+        const std::string translated = TranslateMessage(russian, tr);
+        QVERIFY2(!translated.empty() && translated != russian, (code + ": " + QByteArray::fromStdString(russian)).constData());
+        QCOMPARE(MessageText({id, "x"}, tr), translated);  // by its id, the same text
+      }
+      for (const auto& [id, key] : kStorageKeys) {
+        const QString translated = tr.translate("Message", key);
+        QVERIFY2(!translated.isEmpty() && translated != QLatin1String(key), code + ": " + key);
+        // By its id, the catalogue's text with the path.
+        QCOMPARE(QString::fromStdString(MessageText(TStorageMessage{id, "/d/f"}, tr)),
+                 QString(translated).replace(QStringLiteral("%s"), QStringLiteral("/d/f")));
+        // Storage's own words are the English ones.
+        if (choice.code == "en") QCOMPARE(MessageText(TStorageMessage{id, "/d/f"}, tr), StorageMessageText({id, "/d/f"}));
+      }
+      for (const TFunc& f : FuncTable) {
+        QVERIFY2(!tr.translate("FunctionDescription", f.Name).isEmpty(), code + ": " + f.Name);
+        const char* category = *f.Category ? f.Category : "Другие";
+        QVERIFY2(!tr.translate("FunctionCategory", category).isEmpty(), code + ": " + category);
+      }
+      for (int i = 0; i < kFormatMenuTopCount; ++i)
+        QVERIFY2(!tr.translate("FormatMenu", QByteArray::number(i).constData()).isEmpty(), code.constData());
+      for (int i = 0; i < kEngineeringScaleCount; ++i)
+        QVERIFY2(!tr.translate("EngineeringScale", QByteArray::number(i).constData()).isEmpty(), code.constData());
+      // The catalogue names its language for the settings dialog.
+      QVERIFY2(choice.name != choice.code, code.constData());
     }
-    for (const auto& [id, key] : kStorageKeys) {
-      const QString english = en.translate("Message", key);
-      QVERIFY2(!english.isEmpty() && english != QLatin1String(key), key);
-      // By its id, the catalogue's English with the path; the same words as
-      // storage's own.
-      QCOMPARE(QString::fromStdString(MessageText(TStorageMessage{id, "/d/f"}, en)),
-               QString(english).replace(QStringLiteral("%s"), QStringLiteral("/d/f")));
-      QCOMPARE(MessageText(TStorageMessage{id, "/d/f"}, en), StorageMessageText({id, "/d/f"}));
-    }
-    for (const TFunc& f : FuncTable) {
-      QVERIFY2(!en.translate("FunctionDescription", f.Name).isEmpty(), f.Name);
-      const char* category = *f.Category ? f.Category : "Другие";
-      QVERIFY2(!en.translate("FunctionCategory", category).isEmpty(), category);
-    }
-    for (int i = 0; i < kFormatMenuTopCount; ++i)
-      QVERIFY(!en.translate("FormatMenu", QByteArray::number(i).constData()).isEmpty());
-    for (int i = 0; i < kEngineeringScaleCount; ++i)
-      QVERIFY(!en.translate("EngineeringScale", QByteArray::number(i).constData()).isEmpty());
   }
 
   void theSettingsDialogSwitchesEveryWindow() {
@@ -206,30 +266,52 @@ class TestInterfaceLanguage : public QObject {
       const char* chosen;
       bool ok;
       std::string inForce;
-    } steps[] = {{"en", false, "ru"}, {"en", true, "en"}, {"ru", true, "ru"}};
+      std::optional<std::string> stored;  // as the closing writes it
+    } steps[] = {{"en", false, "ru", std::nullopt},
+                 {"en", true, "en", "en"},
+                 // The desktop (the tests' has no language) removes the choice.
+                 {"", true, "ru", std::nullopt},
+                 {"ru", true, "ru", "ru"}};
     for (const auto& step : steps) {
       ChooseLanguage(windows, step.chosen, step.ok);
       QCOMPARE(windows.Language.Code(), step.inForce);
+      QCOMPARE(frmMain.Language, step.inForce);
       for (const auto& row : rows) QCOMPARE(row.shown(), step.inForce == "en" ? row.english : row.russian);
+      frmMain.SaveSession();
+      QCOMPARE(TProfileFile(dir.filePath("Tamrix.ini").toStdString()).Load().Find("Main", "Language"), step.stored);
     }
   }
 
-  // The dialog offers each built-in catalogue under its own name; a stored
-  // code without one is shown, used and written back as Russian.
+  // The dialog offers the desktop's language, then each built-in catalogue
+  // under its own name; a stored code without one is shown and used as
+  // Russian, and kept as the user's choice.
   void aCodeWithoutTextsIsRussian() {
     QTemporaryDir dir;
     QFile ini(dir.filePath(QStringLiteral("Tamrix.ini")));
     QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[Main]\r\nLanguage=de\r\n");
+    ini.write("[Main]\r\nLanguage=xx\r\n");
     ini.close();
     TFakeHotKeyService hotKey;
     TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
     QCOMPARE(windows.Language.Code(), std::string("ru"));
     QCOMPARE(windows.frmMain.Language, std::string("ru"));
+    windows.frmMain.SaveSession();
+    QCOMPARE(TProfileFile(dir.filePath("Tamrix.ini").toStdString()).Load().Find("Main", "Language"),
+             std::optional<std::string>("xx"));
     QComboBox* list = windows.frmOptions.cbLanguage;
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->itemText(0) + QLatin1Char('|') + list->itemText(1), QStringLiteral("Русский|English"));
-    QCOMPARE(list->itemData(1).toString(), QStringLiteral("en"));
+    const std::vector<TLanguageChoice> choices = AvailableLanguages();
+    QCOMPARE(list->count(), static_cast<int>(choices.size()) + 1);
+    QCOMPARE(list->itemText(0), QStringLiteral("Язык рабочего стола"));
+    QCOMPARE(list->itemData(0).toString(), QString());
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+      QCOMPARE(list->itemText(int(i) + 1), choices[i].name);
+      QCOMPARE(list->itemData(int(i) + 1).toString(), choices[i].code);
+    }
+    QCOMPARE(list->itemText(1) + QLatin1Char('|') + list->itemText(2), QStringLiteral("Русский|English"));
+    TOptionsValues values;
+    values.Language = "xx";
+    windows.frmOptions.Fill(values);
+    QCOMPARE(list->currentData().toString(), QStringLiteral("ru"));
   }
 };
 
