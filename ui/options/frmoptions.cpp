@@ -123,6 +123,8 @@ void TfrmOptions::CreateControls() {
   // that it is found whatever the interface's language. The item data is
   // the settings' code.
   cbLanguage->addItem(QString(), QString());
+  // Its width follows its entries, which change with the language.
+  cbLanguage->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   for (const TLanguageChoice& choice : AvailableLanguages()) cbLanguage->addItem(choice.name, choice.code);
 
   btnFont = Make<QPushButton>(GroupBox1, "btnFont");
@@ -175,7 +177,11 @@ void TfrmOptions::Retranslate() {
 // dialog's font; the controls that stretch follow the new width.
 void TfrmOptions::FormCreate() {
   AutoSize(lbSize, 8, 210);
-  const int clientWidth = lbSize->width() + 73;
+  AutoSize(lbLanguage, 8, 259);
+  // Wide enough for the separator texts and for the language row, whose
+  // list shows its longest entry.
+  const int languageRow = lbLanguage->width() + 10 + std::max(81, cbLanguage->sizeHint().width());
+  const int clientWidth = std::max(lbSize->width() + 73, kDesignWidth - 297 + 8 + languageRow + 8);
   const int grow = clientWidth - kDesignWidth;
 
   GroupBox1->setGeometry(8, 8, 297 + grow, 289);
@@ -202,11 +208,8 @@ void TfrmOptions::FormCreate() {
   btnDesktopKeys->setGeometry(keyRight - 24, 224, 24, 21);
   // The line takes the whole row: it names the key's place itself.
   lbDesktopKeyHint->setGeometry(8, 218, GroupBox1->width() - 16, 34);
-  AutoSize(lbLanguage, 8, 259);
-  // As wide as its longest entry, within the group.
-  const int languageLeft = lbLanguage->x() + lbLanguage->width() + 10;
-  cbLanguage->setGeometry(languageLeft, 255,
-                          std::clamp(cbLanguage->sizeHint().width(), 81, GroupBox1->width() - 8 - languageLeft), 21);
+  cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, languageRow - lbLanguage->width() - 10,
+                          21);
   btnFont->setGeometry(8, 286, 73, 23);
   edFont->setGeometry(88, 287, 201 + grow, 21);
 

@@ -2,17 +2,19 @@
 // Every text of every window can be read, at the desktop's font and at a
 // larger one, on a light and on a dark palette (and, run again by the build
 // with a 144-dpi font and at twice the scale): each label, button, tab,
-// header and visible cell is at least as wide as its text or has a tooltip
+// header, list and visible cell is at least as wide as its text or has a tooltip
 // that carries it, tabs stay in view and show their captions whole unless the
 // user made the window narrower, rows are as high as their font, a long
 // sample shows its start, and every window lies whole on the screen.
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTextDocumentFragment>
 #include <QToolTip>
@@ -115,6 +117,13 @@ QStringList CutTexts(QWidget& window, bool hintedTabs) {
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
       if (fm.horizontalAdvance(edit->text()) > edit->contentsRect().width() && edit->cursorPosition() != 0)
         note("shows its end: " + edit->text());
+    } else if (auto* combo = qobject_cast<QComboBox*>(w); combo && !combo->isEditable()) {
+      QStyleOptionComboBox option;
+      option.initFrom(combo);
+      option.frame = combo->hasFrame();
+      const QRect field =
+          combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+      if (fm.horizontalAdvance(combo->currentText()) > field.width()) note("list shows " + combo->currentText());
     } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
       for (int i = 0; i < tabs->count(); ++i) {
         const QRect r = tabs->tabRect(i);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 
 #include "tests/doubles/fakehotkeyservice.h"
@@ -170,8 +171,17 @@ void TestFrmOptions::controlsCarryTheirTexts() {
 
 void TestFrmOptions::widthFitsTheSeparatorText() {
   TfrmOptions& d = *m_dlg;
-  const int width = d.lbSize->width() + 73;
+  // The separator text sets the width, unless the language row, its list as
+  // wide as its longest entry, needs more.
+  const auto languageList = [&] { return std::max(81, d.cbLanguage->sizeHint().width()); };
+  const auto fitted = [&] {
+    return std::max(d.lbSize->width() + 73, d.lbLanguage->width() + 10 + languageList() + 31);
+  };
+  const int width = fitted();
   QCOMPARE(d.lbSize->width(), QFontMetrics(d.font()).horizontalAdvance(d.lbSize->text()));
+  QCOMPARE(d.cbLanguage->x(), d.lbLanguage->x() + d.lbLanguage->width() + 10);
+  QCOMPARE(d.cbLanguage->width(), languageList());
+  QVERIFY(d.cbLanguage->geometry().right() < d.GroupBox1->width() - 8);
   QCOMPARE(d.width(), width);
   const int grow = width - 312;
   QCOMPARE(d.GroupBox1->width(), 297 + grow);
@@ -196,7 +206,8 @@ void TestFrmOptions::widthFitsTheSeparatorText() {
   d.setFont(larger);
   QCOMPARE(d.lbSize->width(), QFontMetrics(larger).horizontalAdvance(d.lbSize->text()));
   QVERIFY(d.width() > width);
-  QCOMPARE(d.width(), d.lbSize->width() + 73);
+  QCOMPARE(d.width(), fitted());
+  QCOMPARE(d.cbLanguage->width(), languageList());
   QCOMPARE(d.btnCancel->geometry().right() + 1, d.width() - 7);
   QCOMPARE(d.edNExpression->x(), d.Label2->x() + d.Label2->width() + 11);
   QCOMPARE(d.height(), d.edFont->y() + d.edFont->height() + 51);
