@@ -38,7 +38,8 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libqt6network6 libx11-6 qt6-qpa
            qt6-translations-l10n; do
   grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || fail "Recommends is '$(dpkg-deb -f "$deb" Recommends)'"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, fonts-wqy-microhei" ] ||
+  fail "Recommends is '$(dpkg-deb -f "$deb" Recommends)'"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
 want=(./usr/bin/tamrix ./usr/share/applications/org.tamrix.Tamrix.desktop
