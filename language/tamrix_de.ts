@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>LOG2</source>
-        <translation>Zweierlogarithmus (Basis 2)</translation>
+        <translation>binärer Logarithmus (Basis 2)</translation>
     </message>
     <message>
         <source>LN</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>LG</source>
-        <translation>Zehnerlogarithmus (Basis 10)</translation>
+        <translation>dekadischer Logarithmus (Basis 10)</translation>
     </message>
     <message>
         <source>SQR</source>
