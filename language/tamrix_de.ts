@@ -489,7 +489,7 @@ Lizenz GPL-3.0-or-later</translation>
     </message>
     <message>
         <source>Функция</source>
-        <translation>Funktion</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Описание</source>
@@ -497,7 +497,7 @@ Lizenz GPL-3.0-or-later</translation>
     </message>
     <message>
         <source>Константа</source>
-        <translation>Konstante</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Значение</source>
