@@ -641,7 +641,7 @@
     </message>
     <message>
         <source>Сворачивать в трэй (где часы)</source>
-        <translation>Згортати в системний лоток (біля годинника)</translation>
+        <translation>Згортати в лоток (біля годинника)</translation>
     </message>
     <message>
         <source>Не запоминать последнее выражение</source>
