@@ -289,11 +289,11 @@
     </message>
     <message>
         <source>65506</source>
-        <translation>Ділення на нуль з рухомою комою</translation>
+        <translation>Ділення на нуль в операції з рухомою комою</translation>
     </message>
     <message>
         <source>65507</source>
-        <translation>Переповнення з рухомою комою</translation>
+        <translation>Переповнення в операції з рухомою комою</translation>
     </message>
     <message>
         <source>65521</source>
@@ -434,7 +434,7 @@
     </message>
     <message>
         <source>Заголовок функции должен иметь вид имя(параметры)</source>
-        <translation>Заголовок функції має мати вигляд ім’я(параметри)</translation>
+        <translation>Заголовок функції повинен мати вигляд ім’я(параметри)</translation>
     </message>
     <message>
         <source>Не задано тело функции</source>
