@@ -5,11 +5,11 @@
     <name>ButtonHint</name>
     <message>
         <source>%1/Вкл</source>
-        <translation>%1 : activer</translation>
+        <translation>%1&#xa0;: activer</translation>
     </message>
     <message>
         <source>%1/Откл</source>
-        <translation>%1 : désactiver</translation>
+        <translation>%1&#xa0;: désactiver</translation>
     </message>
 </context>
 <context>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>StreamReadError</source>
-        <translation>Erreur de lecture du flux : %s</translation>
+        <translation>Erreur de lecture du flux&#xa0;: %s</translation>
     </message>
 </context>
 <context>
@@ -337,7 +337,7 @@ Licence GPL-3.0-or-later</translation>
     </message>
     <message>
         <source>&lt;p&gt;Не удаётся открыть файл справки «%1».&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Impossible d&apos;ouvrir le fichier d&apos;aide « %1 ».&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Impossible d&apos;ouvrir le fichier d&apos;aide «&#xa0;%1&#xa0;».&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -430,7 +430,7 @@ Licence GPL-3.0-or-later</translation>
     </message>
     <message>
         <source>Символ &quot;|&quot; нельзя сохранить в теле функции; побитовое ИЛИ запишите иначе, например a+b-(a&amp;b) вместо a|b</source>
-        <translation>Le caractère &quot;|&quot; ne peut pas être enregistré dans le corps d&apos;une fonction ; écrivez le OU bit à bit autrement, par exemple a+b-(a&amp;b) au lieu de a|b</translation>
+        <translation>Le caractère &quot;|&quot; ne peut pas être enregistré dans le corps d&apos;une fonction&#xa0;; écrivez le OU bit à bit autrement, par exemple a+b-(a&amp;b) au lieu de a|b</translation>
     </message>
     <message>
         <source>Заголовок функции должен иметь вид имя(параметры)</source>
@@ -442,7 +442,7 @@ Licence GPL-3.0-or-later</translation>
     </message>
     <message>
         <source>Ошибка в значении: %1</source>
-        <translation>Erreur dans la valeur : %1</translation>
+        <translation>Erreur dans la valeur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Символ %1 нельзя сохранить в поле &quot;%2&quot;</source>
@@ -509,7 +509,7 @@ Licence GPL-3.0-or-later</translation>
     </message>
     <message>
         <source>Действительно удалить %1</source>
-        <translation>Supprimer %1 ?</translation>
+        <translation>Supprimer %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -616,17 +616,17 @@ dans le presse-papiers</translation>
     </message>
     <message>
         <source>Закрыть Tamrix</source>
-        <translation>Fermer Tamrix ?</translation>
+        <translation>Fermer Tamrix&#xa0;?</translation>
     </message>
     <message>
         <source>Закрыть Tamrix без сохранения?</source>
-        <translation>Fermer Tamrix sans enregistrer ?</translation>
+        <translation>Fermer Tamrix sans enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Поверх всех окон: здесь недоступно,
 выберите «Поверх других окон» в меню окна рабочего стола</source>
-        <translation>Toujours au premier plan : indisponible ici ;
-choisissez « Garder au-dessus des autres » dans le menu de fenêtre du bureau</translation>
+        <translation>Toujours au premier plan&#xa0;: indisponible ici&#xa0;;
+choisissez «&#xa0;Garder au-dessus des autres&#xa0;» dans le menu de fenêtre du bureau</translation>
     </message>
 </context>
 <context>
@@ -697,7 +697,7 @@ choisissez « Garder au-dessus des autres » dans le menu de fenêtre du burea
     </message>
     <message>
         <source>Клавишу задают в настройках рабочего стола: команда tamrix --toggle</source>
-        <translation>Définissez le raccourci dans les paramètres du bureau : commande tamrix --toggle</translation>
+        <translation>Définissez le raccourci dans les paramètres du bureau&#xa0;: commande tamrix --toggle</translation>
     </message>
     <message>
         <source>не назначена</source>
@@ -708,7 +708,7 @@ choisissez « Garder au-dessus des autres » dans le menu de fenêtre du burea
     <name>TzqComboBox</name>
     <message>
         <source>Текст не вставлен: строка вмещает не больше %1 символов.</source>
-        <translation>Le texte n&apos;a pas été collé : la ligne peut contenir au plus %1 caractères.</translation>
+        <translation>Le texte n&apos;a pas été collé&#xa0;: la ligne peut contenir au plus %1 caractères.</translation>
     </message>
 </context>
 </TS>
