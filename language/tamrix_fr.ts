@@ -641,7 +641,7 @@ choisissez «&#xa0;Garder au-dessus des autres&#xa0;» dans le menu de fenêtre 
     </message>
     <message>
         <source>Сворачивать в трэй (где часы)</source>
-        <translation>Réduire dans la zone de notification (près de l&apos;horloge)</translation>
+        <translation>Réduire dans la zone de notification (horloge)</translation>
     </message>
     <message>
         <source>Не запоминать последнее выражение</source>
