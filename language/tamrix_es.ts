@@ -626,7 +626,7 @@ al portapapeles</translation>
         <source>Поверх всех окон: здесь недоступно,
 выберите «Поверх других окон» в меню окна рабочего стола</source>
         <translation>Siempre encima: no disponible aquí;
-elija «Mantener por encima de otras» en el menú de ventana del escritorio</translation>
+elija «Mantener por encima de las demás» en el menú de ventana del escritorio</translation>
     </message>
 </context>
 <context>

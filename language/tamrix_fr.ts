@@ -626,7 +626,7 @@ dans le presse-papiers</translation>
         <source>Поверх всех окон: здесь недоступно,
 выберите «Поверх других окон» в меню окна рабочего стола</source>
         <translation>Toujours au premier plan&#xa0;: indisponible ici&#xa0;;
-choisissez «&#xa0;Garder au-dessus des autres&#xa0;» dans le menu de fenêtre du bureau</translation>
+choisissez «&#xa0;Conserver au-dessus des autres&#xa0;» dans le menu de fenêtre du bureau</translation>
     </message>
 </context>
 <context>
