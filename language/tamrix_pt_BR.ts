@@ -657,7 +657,7 @@ escolha “Manter acima das outras” no menu da janela da área de trabalho</tr
     </message>
     <message>
         <source>Число значащих цифр в числе</source>
-        <translation>Dígitos significativos em um número</translation>
+        <translation>Dígitos significativos</translation>
     </message>
     <message>
         <source>Разделители</source>
