@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and closing of the main window: the settings and the history are
-// read once when the window is created and written back when it closes.
+// read once when the window is created and written back when it closes; the
+// history is written at each store as well.
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <exception>
 #include <utility>
 
@@ -127,6 +129,31 @@ std::vector<std::string> TfrmMain::HistoryEntries() const {
   std::vector<std::string> history;
   for (int i = 0; i < cbInput->count(); ++i) history.push_back(cbInput->itemText(i).toStdString());
   return history;  // the file keeps the first NExpres of them
+}
+
+void TfrmMain::SaveHistory() {
+  // One small file, replaced whole with the closing's format and trimming,
+  // once per store and never per keystroke: what the drop-down list holds
+  // is on disk at once and survives a crash or a kill.
+  try {
+    WriteHistory(HistoryPath(ProgramDir), HistoryEntries(), NExpres);
+    m_historyWriteFailed = false;
+  } catch (const std::exception& e) {
+    // Reported once, with the closing's message, until a write succeeds
+    // again: a user who goes on storing over a full disk or a read-only
+    // folder is not stopped at every store. The box opens from the event
+    // loop, after the store's key or click is over, so no key handling is
+    // left halfway under a modal box; the entry stays in the list and the
+    // closing tries again (and asks, as ever).
+    if (std::exchange(m_historyWriteFailed, true)) {
+      qWarning("%s", ErrorText(e).c_str());
+      return;
+    }
+    // The text is taken now, as ShowGeneralError takes it from the failure.
+    QTimer::singleShot(0, this, [this, text = QString::fromStdString(GeneralErrorText(ErrorText(e)))] {
+      if (!m_closed) MessageBoxes().ShowException(this, text);
+    });
+  }
 }
 
 bool TfrmMain::FormClose() {
