@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <exception>
 #include <utility>
 
@@ -141,18 +140,15 @@ void TfrmMain::SaveHistory() {
   } catch (const std::exception& e) {
     // Reported once, with the closing's message, until a write succeeds
     // again: a user who goes on storing over a full disk or a read-only
-    // folder is not stopped at every store. The box opens from the event
-    // loop, after the store's key or click is over, so no key handling is
-    // left halfway under a modal box; the entry stays in the list and the
-    // closing tries again (and asks, as ever).
+    // folder is not stopped at every store. The box stands aside and the
+    // keys stay with the input line: a store comes in the middle of typing,
+    // and a modal box there would swallow the next keystrokes. The entry
+    // stays in the list; the closing tries again (and asks, as ever).
     if (std::exchange(m_historyWriteFailed, true)) {
       qWarning("%s", ErrorText(e).c_str());
       return;
     }
-    // The text is taken now, as ShowGeneralError takes it from the failure.
-    QTimer::singleShot(0, this, [this, text = QString::fromStdString(GeneralErrorText(ErrorText(e)))] {
-      if (!m_closed) MessageBoxes().ShowException(this, text);
-    });
+    MessageBoxes().ShowExceptionAside(this, QString::fromStdString(GeneralErrorText(ErrorText(e))));
   }
 }
 
