@@ -140,9 +140,11 @@ void TfrmMain::SaveHistory() {
   } catch (const std::exception& e) {
     // Reported once, with the closing's message, until a write succeeds
     // again: a user who goes on storing over a full disk or a read-only
-    // folder is not stopped at every store. The box stands aside and the
-    // keys stay with the input line: a store comes in the middle of typing,
-    // and a modal box there would swallow the next keystrokes. The entry
+    // folder is not stopped at every store. The box stands aside and asks
+    // the desktop to leave the keys with the input line: a store comes in
+    // the middle of typing, and a modal box there would hold up the next
+    // keystrokes (a window manager that focuses every new dialog still can,
+    // but only this once, and nothing waits for the answer). The entry
     // stays in the list; the closing tries again (and asks, as ever).
     if (std::exchange(m_historyWriteFailed, true)) {
       qWarning("%s", ErrorText(e).c_str());
