@@ -20,6 +20,10 @@ class TMessageBoxes {
   // The program's general error display: the text, the program's title as
   // caption, the error icon and OK.
   virtual void ShowException(QWidget* owner, const QString& text) = 0;
+  // The same display without waiting for it: the box opens beside the
+  // owner's window without taking the keyboard, and the caller goes on at
+  // once (a failure met while the user is typing must not stop the typing).
+  virtual void ShowExceptionAside(QWidget* owner, const QString& text) = 0;
   // The short sound for a rejected keystroke.
   virtual void Beep() = 0;
 };

@@ -56,4 +56,18 @@ void TQtMessageBoxes::ShowException(QWidget* owner, const QString& text) {
   Run(box);
 }
 
+void TQtMessageBoxes::ShowExceptionAside(QWidget* owner, const QString& text) {
+  // Owned by the caller's window, so it stays over that window (also one
+  // kept on top) and goes with it; it deletes itself once answered.
+  auto* box = new QMessageBox(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                              owner ? owner->window() : nullptr);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setTextFormat(Qt::PlainText);
+  box->setWindowModality(Qt::NonModal);
+  box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  // The keys go on to the window the user types into.
+  box->setAttribute(Qt::WA_ShowWithoutActivating);
+  box->show();
+}
+
 void TQtMessageBoxes::Beep() { QApplication::beep(); }

@@ -9,5 +9,6 @@ class TQtMessageBoxes : public TMessageBoxes {
   bool Confirm(QWidget* owner, const QString& text, TQuestionIcon icon = TQuestionIcon::Warning) override;
   void Error(QWidget* owner, const QString& text) override;
   void ShowException(QWidget* owner, const QString& text) override;
+  void ShowExceptionAside(QWidget* owner, const QString& text) override;
   void Beep() override;
 };

@@ -23,6 +23,10 @@ void TScriptedMessageBoxes::ShowException(QWidget*, const QString& text) {
   if (WhileOpen) WhileOpen();
 }
 
+void TScriptedMessageBoxes::ShowExceptionAside(QWidget*, const QString& text) {
+  Boxes.append({Kind::ExceptionAside, text});
+}
+
 void TScriptedMessageBoxes::Beep() { ++Beeps; }
 
 QStringList TScriptedMessageBoxes::Texts(Kind kind) const {

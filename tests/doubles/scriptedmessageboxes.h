@@ -11,7 +11,7 @@
 
 class TScriptedMessageBoxes : public TMessageBoxes {
  public:
-  enum class Kind { Confirm, Error, Exception };
+  enum class Kind { Confirm, Error, Exception, ExceptionAside };
   struct Shown {
     Kind kind;
     QString text;
@@ -34,6 +34,8 @@ class TScriptedMessageBoxes : public TMessageBoxes {
   bool Confirm(QWidget* owner, const QString& text, TQuestionIcon icon = TQuestionIcon::Warning) override;
   void Error(QWidget* owner, const QString& text) override;
   void ShowException(QWidget* owner, const QString& text) override;
+  // Recorded only: nothing waits for this box (WhileOpen does not run).
+  void ShowExceptionAside(QWidget* owner, const QString& text) override;
   void Beep() override;
 
   // The texts shown in boxes of one kind, in order.

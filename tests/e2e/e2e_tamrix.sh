@@ -5,8 +5,9 @@
 # result back through the copy button and the clipboard, store it, close,
 # check the files written; then toggle the window with the global hot key,
 # change that key in the settings dialog, and move and widen the window
-# without caption bar with the mouse; check the window icon; close over a
-# read-only data folder; end the program with SIGTERM.
+# without caption bar with the mouse; check the window icon; store and close
+# over a read-only data folder; end the program with SIGTERM; kill it with
+# SIGKILL and find the stored entries in the history all the same.
 #
 # Usage: e2e_tamrix.sh PATH/TO/tamrix [PATH/TO/libtamrix_faultshim.so]
 #        (under xvfb-run; exit 77 = skipped)
@@ -402,6 +403,11 @@ if [ -n "$FAULTSHIM" ]; then
   start_tamrix LD_PRELOAD="$FAULTSHIM" TAMRIX_FAULT=readonly TAMRIX_FAULT_PATH="$data/" \
     ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
   xdo type --delay 40 '+1'
+  click_store
+  answer_box Tamrix Return             # "Cannot create file ...", at the first failing store
+  activate
+  click_store
+  wait_until 1 box_window Tamrix >/dev/null && fail "the second failing store was reported again"
   click_close
   answer_box Tamrix Return             # "Cannot create file ..."
   answer_box 'Подтвердите' Escape      # No
@@ -433,4 +439,25 @@ expect_exit SIGTERM
 [ "$(ini_value Main Expression)" = '6*7' ] || fail "SIGTERM: Expression is '$(ini_value Main Expression)'"
 [ "$(tr -d '\r' < "$data/Tamrix.his" | head -1)" = '6*7' ] || fail "SIGTERM: the history was not written"
 echo "ok: SIGTERM wrote Tamrix.ini and Tamrix.his"
+
+# --- eighth run: SIGKILL runs no closing at all, yet what was stored is in
+# the history. The copy button's click is handled after the store's (and
+# the store key's), so the result in the clipboard says the store is done.
+earlier=$(tr -d '\r' < "$data/Tamrix.his" | paste -sd '|')
+start_tamrix
+xdo key Escape
+xdo type --delay 40 '7*8'
+click_store
+expect_result 56
+xdo key Escape
+xdo type --delay 40 '9-2'
+xdo key ctrl+s
+expect_result 7
+kill -KILL "$app_pid"
+wait "$app_pid" 2>/dev/null
+app_pid=""
+session_pids=()
+history=$(tr -d '\r' < "$data/Tamrix.his" | paste -sd '|')
+[ "$history" = "9-2|7*8|$earlier" ] || fail "SIGKILL: the history is '$history', not '9-2|7*8|$earlier'"
+echo "ok: the stored entries survive SIGKILL"
 echo "PASS"

@@ -192,6 +192,9 @@ class TfrmMain : public QWidget {
   bool FormClose();
   TMainSettings CurrentSettings() const;
   std::vector<std::string> HistoryEntries() const;
+  // Writes the history file as the closing does, right after each store, so
+  // a crash or a kill loses none of the day's entries.
+  void SaveHistory();
   void Finish();
   void FormKeyDown(QKeyEvent* event);
   // The keys FormKeyDown acts on (the others only pass through it).
@@ -229,6 +232,9 @@ class TfrmMain : public QWidget {
   bool m_endingSession = false;
   bool m_closing = false;  // the closing steps are under way (perhaps waiting for an answer)
   bool m_closed = false;
+  // A store could not write the history file and said so; the next failures
+  // stay quiet until a write succeeds again.
+  bool m_historyWriteFailed = false;
   // The key press FormKeyDown last handled, so the same event is not handled
   // again while it travels on to the parents (cleared by the key's release).
   const QEvent* m_handledKeyPress = nullptr;

@@ -124,6 +124,7 @@ void TfrmMain::btnStoreClick() {
   const QString text = cbInput->currentText();
   cbInput->insertItem(0, text);
   cbInput->setEditText(text);
+  SaveHistory();
 }
 
 void TfrmMain::btnCopyClick() {

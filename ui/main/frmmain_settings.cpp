@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and closing of the main window: the settings and the history are
-// read once when the window is created and written back when it closes.
+// read once when the window is created and written back when it closes; the
+// history is written at each store as well.
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QSystemTrayIcon>
@@ -129,6 +130,30 @@ std::vector<std::string> TfrmMain::HistoryEntries() const {
   std::vector<std::string> history;
   for (int i = 0; i < cbInput->count(); ++i) history.push_back(cbInput->itemText(i).toStdString());
   return history;  // the file keeps the first NExpres of them
+}
+
+void TfrmMain::SaveHistory() {
+  // One small file, replaced whole with the closing's format and trimming,
+  // once per store and never per keystroke: what the drop-down list holds
+  // is on disk at once and survives a crash or a kill.
+  try {
+    WriteHistory(HistoryPath(ProgramDir), HistoryEntries(), NExpres);
+    m_historyWriteFailed = false;
+  } catch (const std::exception& e) {
+    // Reported once, with the closing's message, until a write succeeds
+    // again: a user who goes on storing over a full disk or a read-only
+    // folder is not stopped at every store. The box stands aside and asks
+    // the desktop to leave the keys with the input line: a store comes in
+    // the middle of typing, and a modal box there would hold up the next
+    // keystrokes (a window manager that focuses every new dialog still can,
+    // but only this once, and nothing waits for the answer). The entry
+    // stays in the list; the closing tries again (and asks, as ever).
+    if (std::exchange(m_historyWriteFailed, true)) {
+      qWarning("%s", ErrorText(e).c_str());
+      return;
+    }
+    MessageBoxes().ShowExceptionAside(this, QString::fromStdString(GeneralErrorText(ErrorText(e))));
+  }
 }
 
 bool TfrmMain::FormClose() {

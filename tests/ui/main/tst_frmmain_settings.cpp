@@ -2,7 +2,7 @@
 // Start-up restores every setting and the history from the data folder;
 // closing writes them back, asks first when told to, and asks whether to
 // close without saving when a file cannot be written; the end of the session
-// writes them unasked.
+// writes them unasked. Each store writes the history at once.
 #include <QDir>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -29,13 +29,16 @@ const QByteArray kEverySetting =
 const QString kWithoutSaving = QStringLiteral("Закрыть Tamrix без сохранения?");
 
 // Makes the data folder unwritable as the fault names: "read-only" (every
-// file and the folder refuse writes), "vanished" (the folder is gone with
+// file and the folder refuse writes), "full disk" (every write into the
+// folder fails for want of space), "vanished" (the folder is gone with
 // its medium, so it cannot be made again either),
 // "history" or "settings" (only "Tamrix.his" or "Tamrix.ini" cannot be
 // replaced: it is a folder).
 void BreakFolder(TMainFixture& f, const QString& fault, std::optional<TInjectedFault>& injected) {
   if (fault == "read-only")
     injected.emplace("readonly", f.Dir());
+  else if (fault == "full disk")
+    injected.emplace("nospace", f.Dir());
   else if (fault == "vanished") {
     QVERIFY(f.dir.remove());
     injected.emplace("readonly", f.Dir());
@@ -190,6 +193,7 @@ class TestMainSettings : public QObject {
     QSignalSpy closed(&w, &TfrmMain::Closed);
     w.cbInput->setEditText(QStringLiteral("1+2"));
     w.btnStoreClick();
+    QVERIFY(QFile::remove(f.Path("Tamrix.his")));  // the store's; the closing writes it anew
     f.boxes.Answers = {false};
     QVERIFY(!w.close());
     QVERIFY(w.isVisible());
@@ -280,6 +284,7 @@ class TestMainSettings : public QObject {
     QSignalSpy closed(&w, &TfrmMain::Closed);
     w.cbInput->setEditText(QStringLiteral("5-1"));
     w.btnStoreClick();
+    QVERIFY(QFile::remove(f.Path("Tamrix.his")));  // the store's; the end writes it anew
     std::optional<TInjectedFault> injected;
     if (!fault.isEmpty()) BreakFolder(f, fault, injected);
     w.EndSession();
@@ -291,6 +296,54 @@ class TestMainSettings : public QObject {
     const bool written = fault.isEmpty();
     QCOMPARE(ReadMainSettings(TProfileFile(f.Dir() + "Tamrix.ini")).Expression == "5-1", written);
     QCOMPARE(ReadHistory(f.Dir() + "Tamrix.his") == std::vector<std::string>{"5-1"}, written);
+  }
+
+  void eachStoreWritesTheHistory_data() {
+    QTest::addColumn<QString>("fault");  // of the data folder, from the second store on
+    QTest::newRow("writable folder") << QString();
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("full disk") << "full disk";
+  }
+
+  // The file holds what the drop-down list holds, trimmed as at closing,
+  // after every store; a folder that refuses it is reported once, at the
+  // first failing store, while the typing goes on evaluating; after a
+  // write succeeds again the next failure is reported again.
+  void eachStoreWritesTheHistory() {
+    QFETCH(QString, fault);
+    TMainFixture f;
+    f.WriteFile("Tamrix.ini", "[Main]\r\nNExpres=3\r\n");
+    TfrmMain& w = f.Show();
+    const auto onDisk = [&] { return ReadHistory(f.Dir() + "Tamrix.his"); };
+    std::optional<TInjectedFault> injected;
+    const auto typeAndStore = [&](int i) {
+      w.cbInput->setEditText(QString());
+      QTest::keyClicks(w.cbInput->lineEdit(), QStringLiteral("%1*2").arg(i));
+      QCOMPARE(w.edOutput2->text(), QString::number(i * 2));  // the cycle is not held up
+      QTest::mouseClick(w.btnStore, Qt::LeftButton);
+    };
+    typeAndStore(1);
+    QCOMPARE(onDisk(), std::vector<std::string>{"1*2"});
+    if (!fault.isEmpty()) BreakFolder(f, fault, injected);
+    for (int i = 2; i <= 5; ++i) typeAndStore(i);
+    QCOMPARE(w.cbInput->count(), 5);  // the list itself is trimmed only at closing
+    const QStringList reports = f.boxes.Texts(TScriptedMessageBoxes::Kind::ExceptionAside);
+    QCOMPARE(reports.size(), fault.isEmpty() ? 0 : 1);
+    QCOMPARE(f.boxes.Boxes.size(), reports.size());  // nothing that waits for an answer
+    if (fault.isEmpty()) {
+      QCOMPARE(onDisk(), (std::vector<std::string>{"5*2", "4*2", "3*2"}));
+      return;
+    }
+    QVERIFY2(reports[0] == QStringLiteral("Cannot create file %1.").arg(f.Path("Tamrix.his")),
+             qPrintable(reports[0]));
+    QCOMPARE(onDisk(), std::vector<std::string>{"1*2"});  // the old file intact
+    injected.reset();
+    typeAndStore(6);
+    QCOMPARE(onDisk(), (std::vector<std::string>{"6*2", "5*2", "4*2"}));
+    BreakFolder(f, fault, injected);
+    typeAndStore(7);
+    typeAndStore(8);
+    QCOMPARE(f.boxes.Texts(TScriptedMessageBoxes::Kind::ExceptionAside).size(), 2);
   }
 
   void aFailedSettingsWriteKeepsTheWindowOpen() {

@@ -3,6 +3,7 @@
 // button gives.
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPointer>
 #include <QtTest>
 #include <functional>
 
@@ -60,6 +61,7 @@ class TestMessageBoxes : public QObject {
   void textIsNotMarkup();
   void exceptionHasProgramTitle();
   void ownerIsActiveWindow();
+  void asideBoxLeavesTheKeysWhereTheyAre();
 };
 
 void TestMessageBoxes::confirmYes() {
@@ -141,5 +143,27 @@ void TestMessageBoxes::ownerIsActiveWindow() {
   QCOMPARE(seen.parent, &caller);
 }
 
+// Shown at once, beside the caller's window, without taking the keyboard or
+// blocking anything; it goes away once answered.
+void TestMessageBoxes::asideBoxLeavesTheKeysWhereTheyAre() {
+  QCoreApplication::setApplicationName("Tamrix");
+  QWidget typing;
+  typing.show();
+  QApplication::setActiveWindow(&typing);
+  QVERIFY(QTest::qWaitForWindowActive(&typing));
+  TQtMessageBoxes boxes;
+  boxes.ShowExceptionAside(&typing, "Cannot create file <x>/Tamrix.his.");
+  auto* box = typing.findChild<QMessageBox*>();
+  QVERIFY(box && box->isVisible());
+  QCOMPARE(box->windowTitle(), QString("Tamrix"));
+  QCOMPARE(box->textFormat(), Qt::PlainText);
+  QVERIFY(!QApplication::activeModalWidget());
+  QCOMPARE(QApplication::activeWindow(), &typing);
+  const QPointer<QMessageBox> gone(box);
+  box->buttons().value(0)->click();
+  QTRY_VERIFY(gone.isNull());
+}
+
 QTEST_MAIN(TestMessageBoxes)
 #include "tst_messageboxes.moc"
+
