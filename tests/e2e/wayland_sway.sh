@@ -49,7 +49,7 @@ fail() {
   for f in "$work"/sway.log "$work"/tamrix.log "$work"/tray.log "$work"/launcher.log; do
     [ -f "$f" ] && { echo "--- $f"; grep -v '^\[[0-9. ]*\] ' "$f" | tail -20; }
   done
-  grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.configure\(.*)" "$work/tamrix.log" | tail -8
+  grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.(move|configure)\(.*)" "$work/tamrix.log" | tail -8
   echo "--- windows"
   swaymsg -t get_tree | grep -E '"(app_id|name|pid)"'
   exit 1
@@ -120,18 +120,20 @@ dbus-send --session --type=method_call --dest="${item%%/*}" "$path" \
 wait_until 10 windows 1 || fail "the tray icon did not bring the window back"
 echo "ok: back from the tray"
 
-# A launcher takes the focus. The compositor turns away a token it never
-# issued (here the older DESKTOP_STARTUP_ID, made up): the window asks with
-# it but stays behind.
+# A launcher takes the focus. Without a token the window stays behind, and
+# the compositor turns away a token it never issued (here the older
+# DESKTOP_STARTUP_ID, made up): the window asks with it but stays behind.
 "$LAUNCHER" >"$work/launcher.log" 2>&1 &
 launcher_pid=$!
 session_pids+=("$launcher_pid")
 wait_until 10 focused "$launcher_pid" || fail "the launcher stand-in did not get the focus"
+timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
+wait_until 2 focused "$app_pid" && fail "--toggle without a token took the focus from the launcher"
 DESKTOP_STARTUP_ID=e2e-token-42 timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
 wait_until 10 grep -q -- '-> xdg_activation_v1@[0-9]*\.activate("e2e-token-42", wl_surface@' "$work/tamrix.log" ||
   fail "the token did not reach the compositor"
 wait_until 2 focused "$app_pid" && fail "a made-up token brought the window forward"
-echo "ok: --toggle asks with the launcher's token; a made-up one is turned away"
+echo "ok: --toggle without a token or with a made-up one leaves the focus where it is"
 
 # The headless sway has no keyboard: a typed key lends it one for a moment,
 # and the launcher, which holds the focus, gets a token for that focus.
@@ -144,6 +146,10 @@ echo "ok: --toggle with the launcher's token brings the window forward"
 
 # The window menu from the keyboard (Ctrl+M), its first enabled entry (Move)
 # with Enter: the desktop is asked to move the window with the pointer.
+# Whether the window then follows the pointer cannot be seen here: sway
+# starts such a move only when the request carries the serial of the seat's
+# latest pointer button, and this headless seat has no pointer at all
+# ("swaymsg seat - cursor" moves a cursor that no program receives).
 timeout 10 wtype -M ctrl -k m -m ctrl -s 500 -k Down -s 200 -k Return ||
   fail "no key could be typed"
 wait_until 10 grep -q "^tamrix.move: the desktop's move requested" "$work/tamrix.log" ||
