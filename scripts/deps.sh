@@ -12,6 +12,9 @@ test_pkgs=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool xclip i
 test_pkgs+=(libmpfr-dev)   # reference for the accuracy test of the built-in functions
 test_pkgs+=(dbus-daemon python3-dbus python3-gi xdg-desktop-portal sway)   # Wayland portal and tray tests
 test_pkgs+=(fonts-wqy-microhei)   # Chinese glyphs for the fit test of the Chinese interface
+test_pkgs+=(libwayland-dev)      # the launcher stand-in of the sway run: a Wayland client and wayland-scanner
+test_pkgs+=(wayland-protocols)   # its xdg-shell and xdg-activation protocol descriptions
+test_pkgs+=(wtype)               # keys typed into the headless sway, which has no keyboard of its own
 
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi

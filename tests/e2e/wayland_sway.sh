@@ -2,31 +2,36 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The calculator on a headless sway with a stand-in tray (a StatusNotifier
 # watcher on a private session bus): minimising with InTray hides the window
-# into the tray at once, the tray icon's Activate brings it back, the token
-# a launcher hands "tamrix --toggle" reaches the compositor with the
-# activation, and closing keeps the stored place (the desktop places
-# windows there, so the window's own coordinates mean nothing).
+# into the tray at once, the tray icon's Activate brings it back, a token
+# that a launcher got from the compositor brings the window forward through
+# "tamrix --toggle" while a made-up one does not, the window menu's Move
+# hands the move to the desktop, and closing keeps the stored place (the
+# desktop places windows there, so the window's own coordinates mean
+# nothing).
 #
 # sway refuses to run as root: run as root (as CI does), the script runs
 # itself again as the user "nobody" in a folder of its own.
 #
-# Usage: wayland_sway.sh PATH/TO/tamrix   (exit 77 = skipped)
+# Usage: wayland_sway.sh PATH/TO/tamrix PATH/TO/tst_activation_client
+#        (exit 77 = skipped)
 set -uo pipefail
 
-TAMRIX=$(realpath "${1:?usage: wayland_sway.sh PATH/TO/tamrix}")
+TAMRIX=$(realpath "${1:?usage: wayland_sway.sh PATH/TO/tamrix PATH/TO/tst_activation_client}")
+[ -n "${2:-}" ] || { echo "SKIP: the launcher stand-in was not built (no Wayland client headers)"; exit 77; }
+LAUNCHER=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in sway swaymsg dbus-daemon dbus-send /usr/bin/python3; do
+for tool in sway swaymsg wtype dbus-daemon dbus-send /usr/bin/python3; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 /usr/bin/python3 -c 'import dbus, gi' 2>/dev/null || { echo "SKIP: python3-dbus or python3-gi missing"; exit 77; }
 
 if [ "$(id -u)" -eq 0 ]; then
-  runuser -u nobody -- test -x "$TAMRIX" -a -r "$0" -a -r "$here/sniwatcher.py" ||
+  runuser -u nobody -- test -x "$TAMRIX" -a -x "$LAUNCHER" -a -r "$0" -a -r "$here/sniwatcher.py" ||
     { echo "SKIP: the user nobody cannot reach the program or this script"; exit 77; }
   work=$(mktemp -d)
   chmod 755 "$work"
   chown nobody: "$work"
-  runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$work" TAMRIX_WORK="$work" "$0" "$TAMRIX"
+  runuser -u nobody -- env -i PATH=/usr/bin:/bin HOME="$work" TAMRIX_WORK="$work" "$0" "$TAMRIX" "$LAUNCHER"
   status=$?
   rm -rf "$work"
   exit "$status"
@@ -41,10 +46,10 @@ trap end_session EXIT
 
 fail() {
   echo "FAIL: $*"
-  for f in "$work"/sway.log "$work"/tamrix.log "$work"/tray.log; do
+  for f in "$work"/sway.log "$work"/tamrix.log "$work"/tray.log "$work"/launcher.log; do
     [ -f "$f" ] && { echo "--- $f"; grep -v '^\[[0-9. ]*\] ' "$f" | tail -20; }
   done
-  grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.configure\(.*)" "$work/tamrix.log" | tail -8
+  grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.(move|configure)\(.*)" "$work/tamrix.log" | tail -8
   echo "--- windows"
   swaymsg -t get_tree | grep -E '"(app_id|name|pid)"'
   exit 1
@@ -63,7 +68,9 @@ export DBUS_SESSION_BUS_ADDRESS
 session_pids+=($!)
 wait_until 10 grep -qx ready "$work/tray.log" || fail "the tray stand-in did not start"
 
-printf 'xwayland disable\noutput HEADLESS-1 resolution 1280x1024\n' >"$work/sway.conf"
+# An activation with a valid token focuses the window (sway's own default
+# only marks it urgent).
+printf 'xwayland disable\noutput HEADLESS-1 resolution 1280x1024\nfocus_on_window_activation focus\n' >"$work/sway.conf"
 WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
 session_pids+=($!)
 wait_until 10 test -S "$XDG_RUNTIME_DIR/wayland-1" || fail "sway did not start"
@@ -75,7 +82,7 @@ export SWAYSOCK
 windows() { test "$(swaymsg -t get_tree | grep -c '"app_id": "org.tamrix.Tamrix"')" = "$1"; }
 
 printf '[Main]\r\nLeft=123\r\nTop=77\r\nInTray=1\r\nExpression=6*7\r\n' >"$data/Tamrix.ini"
-WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$TAMRIX" --dir "$data/" >"$work/tamrix.log" 2>&1 &
+WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland QT_LOGGING_RULES="tamrix.move.info=true" "$TAMRIX" --dir "$data/" >"$work/tamrix.log" 2>&1 &
 app_pid=$!
 session_pids+=("$app_pid")
 wait_until 15 windows 1 || fail "no calculator window in sway"
@@ -113,20 +120,42 @@ dbus-send --session --type=method_call --dest="${item%%/*}" "$path" \
 wait_until 10 windows 1 || fail "the tray icon did not bring the window back"
 echo "ok: back from the tray"
 
-# A second calculator takes the focus; the launcher's token (here the older
-# DESKTOP_STARTUP_ID) goes with --toggle to the first, which asks the
-# compositor to activate it with that token.
-mkdir -p "$work/other"
-QT_QPA_PLATFORM=wayland "$TAMRIX" --dir "$work/other/" >/dev/null 2>&1 &
-other_pid=$!
-session_pids+=("$other_pid")
-wait_until 15 windows 2 || fail "the second calculator did not open"
-wait_until 10 focused "$other_pid" || fail "the second calculator did not get the focus"
-sleep 1
+# A launcher takes the focus. Without a token the window stays behind, and
+# the compositor turns away a token it never issued (here the older
+# DESKTOP_STARTUP_ID, made up): the window asks with it but stays behind.
+"$LAUNCHER" >"$work/launcher.log" 2>&1 &
+launcher_pid=$!
+session_pids+=("$launcher_pid")
+wait_until 10 focused "$launcher_pid" || fail "the launcher stand-in did not get the focus"
+timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
+wait_until 2 focused "$app_pid" && fail "--toggle without a token took the focus from the launcher"
 DESKTOP_STARTUP_ID=e2e-token-42 timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
 wait_until 10 grep -q -- '-> xdg_activation_v1@[0-9]*\.activate("e2e-token-42", wl_surface@' "$work/tamrix.log" ||
   fail "the token did not reach the compositor"
-echo "ok: --toggle activates with the launcher's token"
+wait_until 2 focused "$app_pid" && fail "a made-up token brought the window forward"
+echo "ok: --toggle without a token or with a made-up one leaves the focus where it is"
+
+# The headless sway has no keyboard: a typed key lends it one for a moment,
+# and the launcher, which holds the focus, gets a token for that focus.
+timeout 10 wtype -M shift -s 300 -m shift || fail "no key could be typed"
+wait_until 10 grep -q '^token ' "$work/launcher.log" || fail "the launcher got no activation token"
+token=$(grep '^token ' "$work/launcher.log" | head -1 | cut -d' ' -f2)
+XDG_ACTIVATION_TOKEN=$token timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
+wait_until 10 focused "$app_pid" || fail "the launcher's token did not bring the window forward"
+echo "ok: --toggle with the launcher's token brings the window forward"
+
+# The window menu from the keyboard (Ctrl+M), its first enabled entry (Move)
+# with Enter: the desktop is asked to move the window with the pointer.
+# Whether the window then follows the pointer cannot be seen here: sway
+# starts such a move only when the request carries the serial of the seat's
+# latest pointer button, and this headless seat has no pointer at all
+# ("swaymsg seat - cursor" moves a cursor that no program receives).
+timeout 10 wtype -M ctrl -k m -m ctrl -s 500 -k Down -s 200 -k Return ||
+  fail "no key could be typed"
+wait_until 10 grep -q "^tamrix.move: the desktop's move requested" "$work/tamrix.log" ||
+  fail "Move did not start the desktop's move"
+grep -q -- '-> xdg_toplevel@[0-9]*\.move(wl_seat@' "$work/tamrix.log" || fail "the move did not reach the compositor"
+echo "ok: the window menu's Move hands the move to the desktop"
 
 # Closing writes the settings, and the stored place stays as it was.
 kill -TERM "$app_pid"

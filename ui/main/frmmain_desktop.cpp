@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window where the desktop keeps some abilities to itself (a
 // Wayland session): what the window does instead of what it cannot.
+#include <QLoggingCategory>
 #include <QSystemTrayIcon>
 #include <QToolButton>
 #include <QWindow>
 
 #include "ui/main/buttonhint.h"
 #include "ui/main/frmmain.h"
+
+namespace {
+// Whether the toolkit handed the desktop a move: silent unless asked for
+// with QT_LOGGING_RULES="tamrix.move.info=true" (the end-to-end run does),
+// as the desktop may still ignore a move that no pointer press began.
+Q_LOGGING_CATEGORY(lcMove, "tamrix.move", QtWarningMsg)
+}  // namespace
 
 bool TfrmMain::HideToTrayDirectly() {
   // Such a desktop takes the request to minimise and never reports the
@@ -47,5 +55,7 @@ bool TfrmMain::StartDesktopMove() {
   // pointer; elsewhere the window menu's own move runs.
   if (m_abilities.PlacesWindows) return false;
   QWindow* window = windowHandle();
-  return window && window->startSystemMove();
+  const bool started = window && window->startSystemMove();
+  qCInfo(lcMove, "the desktop's move %s", started ? "requested" : "refused");
+  return started;
 }
