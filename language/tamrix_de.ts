@@ -703,6 +703,10 @@ wählen Sie „Im Vordergrund halten“ im Fenstermenü des Desktops</translatio
         <source>не назначена</source>
         <translation>keines zugewiesen</translation>
     </message>
+    <message>
+        <source>Язык рабочего стола</source>
+        <translation>Sprache des Desktops</translation>
+    </message>
 </context>
 <context>
     <name>TzqComboBox</name>

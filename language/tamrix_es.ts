@@ -703,6 +703,10 @@ elija «Mantener por encima de las demás» en el menú de ventana del escritori
         <source>не назначена</source>
         <translation>sin asignar</translation>
     </message>
+    <message>
+        <source>Язык рабочего стола</source>
+        <translation>Idioma del escritorio</translation>
+    </message>
 </context>
 <context>
     <name>TzqComboBox</name>

@@ -703,6 +703,10 @@ choisissez «&#xa0;Conserver au-dessus des autres&#xa0;» dans le menu de fenêt
         <source>не назначена</source>
         <translation>non attribué</translation>
     </message>
+    <message>
+        <source>Язык рабочего стола</source>
+        <translation>Langue du bureau</translation>
+    </message>
 </context>
 <context>
     <name>TzqComboBox</name>

@@ -703,6 +703,10 @@ escolha “Manter acima das outras” no menu da janela da área de trabalho</tr
         <source>не назначена</source>
         <translation>nenhuma atribuída</translation>
     </message>
+    <message>
+        <source>Язык рабочего стола</source>
+        <translation>Idioma da área de trabalho</translation>
+    </message>
 </context>
 <context>
     <name>TzqComboBox</name>

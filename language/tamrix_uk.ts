@@ -703,6 +703,10 @@
         <source>не назначена</source>
         <translation>не призначено</translation>
     </message>
+    <message>
+        <source>Язык рабочего стола</source>
+        <translation>Мова робочого столу</translation>
+    </message>
 </context>
 <context>
     <name>TzqComboBox</name>

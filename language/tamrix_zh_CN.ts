@@ -703,6 +703,10 @@
         <source>не назначена</source>
         <translation>未分配</translation>
     </message>
+    <message>
+        <source>Язык рабочего стола</source>
+        <translation>桌面语言</translation>
+    </message>
 </context>
 <context>
     <name>TzqComboBox</name>
