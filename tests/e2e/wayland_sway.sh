@@ -33,21 +33,13 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 
 source "$here/xsession.sh"  # wait_until, end_session
-work=${TAMRIX_WORK:-$(mktemp -d)}
-data="$work/data"
-mkdir -p "$data" "$work/run"
-chmod 700 "$work/run"
-trap end_session EXIT
-
-fail() {
-  echo "FAIL: $*"
-  for f in "$work"/sway.log "$work"/tamrix.log "$work"/tray.log; do
-    [ -f "$f" ] && { echo "--- $f"; grep -v '^\[[0-9. ]*\] ' "$f" | tail -20; }
-  done
+source "$here/waylandsession.sh"
+make_wayland_work "${TAMRIX_WORK:-}"
+fail_logs=("$work/sway.log" "$work/tamrix.log" "$work/tray.log")
+fail_details() {
   grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.configure\(.*)" "$work/tamrix.log" | tail -8
   echo "--- windows"
   swaymsg -t get_tree | grep -E '"(app_id|name|pid)"'
-  exit 1
 }
 
 unset DISPLAY QT_QPA_PLATFORM WAYLAND_DISPLAY
@@ -79,7 +71,6 @@ WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland "$TAMRIX" --dir "$data/" >"$work/tamrix.
 app_pid=$!
 session_pids+=("$app_pid")
 wait_until 15 windows 1 || fail "no calculator window in sway"
-sleep 1
 
 # The process whose window has sway's focus.
 focused_pid() {
@@ -122,7 +113,14 @@ other_pid=$!
 session_pids+=("$other_pid")
 wait_until 15 windows 2 || fail "the second calculator did not open"
 wait_until 10 focused "$other_pid" || fail "the second calculator did not get the focus"
-sleep 1
+# The first one hears that it lost the activation: sway, which floats the
+# window of fixed size, gives its toplevel a state list without
+# "activated", which leaves it empty. A toggle before that would put the
+# window away instead of activating it.
+deactivated() {
+  grep -- 'xdg_toplevel@[0-9]*\.configure(' "$work/tamrix.log" | grep -v -- '->' | tail -1 | grep -q 'array\[0\])$'
+}
+wait_until 10 deactivated || fail "the first calculator was not told that it lost the activation"
 DESKTOP_STARTUP_ID=e2e-token-42 timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
 wait_until 10 grep -q -- '-> xdg_activation_v1@[0-9]*\.activate("e2e-token-42", wl_surface@' "$work/tamrix.log" ||
   fail "the token did not reach the compositor"
