@@ -47,7 +47,9 @@ void TzqComboBox::focusInEvent(QFocusEvent* event) {
   m_takingFocus = true;  // the ordinary handling moves the caret on its own
   QComboBox::focusInEvent(event);  // the ordinary handling first: it may select all
   m_takingFocus = false;
-  RestoreCaret();
+  // Back from the line's own menu the line has not been left: what was
+  // selected stays selected, so that the menu's Paste replaces it.
+  if (event->reason() != Qt::PopupFocusReason) RestoreCaret();
 }
 
 void TzqComboBox::RestoreCaret() {
@@ -103,11 +105,14 @@ bool TzqComboBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TzqComboBox::contextMenuEvent(QContextMenuEvent* event) {
-  // The line's own menu, whose paste goes through the same check.
+  // The line's own menu, whose paste goes through the same check. Newer
+  // toolkits name the entry; this one only ends its text with the paste
+  // key, as the menu shows it beside every entry that has one.
   QMenu* menu = lineEdit()->createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  const QString pasteKey = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
   for (QAction* a : menu->actions()) {
-    if (a->objectName() != QLatin1String("edit-paste")) continue;
+    if (a->objectName() != QLatin1String("edit-paste") && !a->text().endsWith(pasteKey)) continue;
     disconnect(a, &QAction::triggered, nullptr, nullptr);
     connect(a, &QAction::triggered, this, &TzqComboBox::Paste);
   }

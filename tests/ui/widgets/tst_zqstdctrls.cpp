@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -11,11 +12,11 @@
 
 #include "ui/widgets/zqStdCtrls.h"
 
-// Every way a text gets into the line: the paste key, the call the menu
-// makes, the middle button (the selection; with Shift the line's selection
+// Every way a text gets into the line: the paste keys, the line's menu, the
+// call the window makes, the middle button (the selection; with Shift the line's selection
 // stays until the text goes in) and a drop, the last three at the place of
 // the click with nothing selected.
-enum Way { Key, Call, Middle, ShiftMiddle, Drop };
+enum Way { Key, ShiftInsert, Menu, Call, Middle, ShiftMiddle, Drop };
 
 class TestZqComboBox : public QObject {
   Q_OBJECT
@@ -158,6 +159,11 @@ class TestZqComboBox : public QObject {
     QTest::newRow("past the limit: refused whole") << limit + 1 << int(Key) << 0 << false;
     QTest::newRow("refused by the call too") << limit + 1 << int(Call) << 0 << false;
     QTest::newRow("in place of a selection") << 10 << int(Key) << limit << true;
+    QTest::newRow("Shift+Insert") << 10 << int(ShiftInsert) << 5 << true;
+    QTest::newRow("Shift+Insert: past the limit") << limit << int(ShiftInsert) << 0 << true;
+    QTest::newRow("Shift+Insert: refused") << limit + 1 << int(ShiftInsert) << 0 << false;
+    QTest::newRow("the line's menu") << 10 << int(Menu) << 5 << true;
+    QTest::newRow("the line's menu: refused") << limit + 1 << int(Menu) << 0 << false;
     QTest::newRow("middle button, short") << 10 << int(Middle) << 5 << true;
     QTest::newRow("middle button: past the limit only with the selected text") << 10 << int(Middle) << limit - 5 << false;
     QTest::newRow("middle button with Shift, short") << 10 << int(ShiftMiddle) << 5 << true;
@@ -184,6 +190,22 @@ class TestZqComboBox : public QObject {
     mime.setText(text);
     switch (way) {
       case Key: clipboard->setText(text); QTest::keySequence(box, QKeySequence::Paste); break;
+      case ShiftInsert: clipboard->setText(text); QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); break;
+      case Menu: {
+        clipboard->setText(text);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, end, box->lineEdit()->mapToGlobal(end));
+        QApplication::sendEvent(box, &menuEvent);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        // The entry as the user sees it (no catalogue is installed here).
+        const auto paste = std::find_if(actions.begin(), actions.end(),
+                                        [](QAction* a) { return a->text().startsWith(QLatin1String("&Paste")); });
+        QVERIFY(paste != actions.end());
+        menu->close();  // as a chosen entry does, before it acts
+        (*paste)->trigger();
+        break;
+      }
       case Call: clipboard->setText(text); box->Paste(); break;
       case Middle:
       case ShiftMiddle:
@@ -200,7 +222,7 @@ class TestZqComboBox : public QObject {
         break;
       }
     }
-    const bool replaces = way == Key || way == Call;
+    const bool replaces = way == Key || way == ShiftInsert || way == Menu || way == Call;
     const QString expected = !taken ? before : replaces ? text : before + text;
     QCOMPARE(box->currentText().size(), expected.size());
     QCOMPARE(box->currentText(), expected);
