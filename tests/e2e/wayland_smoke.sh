@@ -19,7 +19,8 @@ compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null 
 
 source "$(dirname "$0")/xsession.sh"  # wait_until, end_session
 source "$(dirname "$0")/waylandsession.sh"
-make_wayland_work
+make_wayland_work ""  # a new folder
+# shellcheck disable=SC2034  # read by fail()
 fail_logs=("$work/weston.log" "$work/tamrix.log")
 
 # A Wayland session as a desktop gives it, without any X display.

@@ -35,6 +35,7 @@ fi
 source "$here/xsession.sh"  # wait_until, end_session
 source "$here/waylandsession.sh"
 make_wayland_work "${TAMRIX_WORK:-}"
+# shellcheck disable=SC2034  # read by fail()
 fail_logs=("$work/sway.log" "$work/tamrix.log" "$work/tray.log")
 fail_details() {
   grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.configure\(.*)" "$work/tamrix.log" | tail -8
