@@ -63,6 +63,7 @@ bool TZQParser::Evaluate(std::string_view expression, Extended& value, std::stri
 }
 
 bool TZQParser::EvaluateToText(std::string_view expression, std::string& text) {
+  LastMessage = {};
   try {
     const Extended value = Run(expression, DecimalSeparator == ',');
     const TEvaluationFpScope arithmetic;  // the text must not depend on the caller's rounding
@@ -70,8 +71,7 @@ bool TZQParser::EvaluateToText(std::string_view expression, std::string& text) {
     return true;
   } catch (...) {
     text.clear();
-    TZQMessage unused;
-    if (ErrorOn) text = MessageOf(std::current_exception(), unused);
+    if (ErrorOn) text = MessageOf(std::current_exception(), LastMessage);
     return false;
   }
 }

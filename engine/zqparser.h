@@ -20,8 +20,8 @@ class TZQParser {
   char ArgumentSeparator = ',';
   char DecimalSeparator = '.';
   std::int32_t NDigit = 18;
-  // The message of the last failed evaluation, as id and argument (Id 0
-  // after a success, or when ErrorOn is false).
+  // The message of the last failed evaluation (Evaluate or EvaluateToText),
+  // as id and argument (Id 0 after a success, or when ErrorOn is false).
   TZQMessage LastMessage;
 
   // The evaluation of the main window's cycle. Returns true and the value on
@@ -32,7 +32,8 @@ class TZQParser {
 
   // Evaluates and writes the value as general decimal text with NDigit digits
   // and DecimalSeparator. On failure returns false and text is the message
-  // (empty when ErrorOn is false). Never throws.
+  // (empty when ErrorOn is false), which LastMessage gives as data too.
+  // Never throws.
   bool EvaluateToText(std::string_view expression, std::string& text);
 
   // The common core, on text in the internal notation ("." decimal, ","

@@ -4,19 +4,17 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
-#include <cstdlib>
 #include <functional>
 #include <iterator>
-#include <optional>
-#include <string_view>
 
 #include "resources/stringtable.h"
 #include "storage/storageerror.h"
 
 namespace {
 
-// Every id of the string table, as the source texts of the catalogue.
-constexpr const char* kMessageIds[] = {
+// Every id of the string table, as the source texts of the catalogue: only
+// lupdate reads this list, the lookup builds the key from the id.
+[[maybe_unused]] constexpr const char* kMessageIds[] = {
     QT_TRANSLATE_NOOP("Message", "61149"), QT_TRANSLATE_NOOP("Message", "61150"),
     QT_TRANSLATE_NOOP("Message", "61151"), QT_TRANSLATE_NOOP("Message", "61152"),
     QT_TRANSLATE_NOOP("Message", "61153"), QT_TRANSLATE_NOOP("Message", "61154"),
@@ -36,34 +34,6 @@ constexpr const char* kStorageMessageIds[] = {
 static_assert(std::size(kStorageMessageIds) == static_cast<std::size_t>(TStorageMessageId::StreamReadError) + 1);
 
 using TLookUp = std::function<QString(const char* id)>;
-
-// The argument that fills the "%s" of pattern to give text, if it does.
-bool MatchesPattern(std::string_view text, std::string_view pattern, std::string& arg) {
-  const std::size_t at = pattern.find("%s");
-  if (at == std::string_view::npos) {
-    arg.clear();
-    return text == pattern;
-  }
-  const std::string_view head = pattern.substr(0, at), tail = pattern.substr(at + 2);
-  if (text.size() < head.size() + tail.size() || text.substr(0, head.size()) != head ||
-      text.substr(text.size() - tail.size()) != tail) {
-    return false;
-  }
-  arg = std::string(text.substr(head.size(), text.size() - head.size() - tail.size()));
-  return true;
-}
-
-// The text in translation when it is the message of pattern; nothing when not.
-std::optional<std::string> TranslateAs(const std::string& text, const char* id, std::string_view pattern,
-                                       const TLookUp& lookUp) {
-  std::string arg;
-  if (!MatchesPattern(text, pattern, arg)) return std::nullopt;
-  const QString translated = lookUp(id);
-  if (translated.isEmpty() || translated == QLatin1String(id)) return text;
-  std::string result = translated.toStdString();
-  if (const std::size_t at = result.find("%s"); at != std::string::npos) result.replace(at, 2, arg);
-  return result;
-}
 
 // The translation of id with its "%s" filled by arg; own when the catalogue
 // has none.
@@ -85,22 +55,7 @@ std::string TextOf(const TStorageMessage& message, const TLookUp& lookUp) {
                 lookUp);
 }
 
-std::string Translate(const std::string& text, const TLookUp& lookUp) {
-  if (text.empty()) return text;
-  for (const char* id : kMessageIds)
-    if (auto result = TranslateAs(text, id, LoadStr(std::atoi(id)), lookUp)) return *result;
-  return text;
-}
-
 }  // namespace
-
-std::string TranslateMessage(const std::string& text, const QTranslator& catalogue) {
-  return Translate(text, [&](const char* id) { return catalogue.translate("Message", id); });
-}
-
-std::string TranslateMessage(const std::string& text) {
-  return Translate(text, [](const char* id) { return QCoreApplication::translate("Message", id); });
-}
 
 std::string MessageText(const TZQMessage& message, const QTranslator& catalogue) {
   return TextOf(message, [&](const char* id) { return catalogue.translate("Message", id); });

@@ -13,14 +13,6 @@
 
 class QTranslator;
 
-// The text in the language of catalogue: a message of the string table gets
-// the translation of its id (context "Message", its "%s" filled as in the
-// text); any other text, or a message with no translation, stays as it is.
-std::string TranslateMessage(const std::string& text, const QTranslator& catalogue);
-
-// The same through the catalogues installed in the running application.
-std::string TranslateMessage(const std::string& text);
-
 // An engine message given by its id and argument, in the language of
 // catalogue; the string table's own text where the catalogue has none.
 std::string MessageText(const TZQMessage& message, const QTranslator& catalogue);

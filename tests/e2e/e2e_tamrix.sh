@@ -217,7 +217,7 @@ xdo type --delay 40 '12*3'
 toggle_on_top                   # always on top
 xdo type --delay 40 '+4'
 xdo windowactivate --sync "$other" >/dev/null
-sleep 0.3
+let_focus_loss_settle
 activate
 xdo type --delay 40 '5'
 expect_result 81                # 12*3+45, never 12*35+4
@@ -225,14 +225,15 @@ wait_until 5 on_top_state || fail "always on top is not set on the window"
 echo "ok: the caret stays where the typing left it across always on top"
 xdo key ctrl+F12
 wait_until 5 minimised || fail "the hot key did not minimise the window on top"
-sleep 0.5
+wait_until 5 tray_icon || fail "no tray icon while the window on top is in the tray"
 xdo key ctrl+F12
 # The window manager may be given a new native window for the one on top.
 back_again() { wid=$(tamrix_window "$app_pid"); [ -n "$wid" ] && shown; }
 wait_until 5 back_again || fail "the hot key did not bring the window on top back"
-xdo windowactivate --sync "$other" >/dev/null
+# Raised first: the window manager handles the raise before the activation
+# that --sync waits for, so the stacking checked below is its answer to both.
 xdo windowraise "$other"
-sleep 0.5
+xdo windowactivate --sync "$other" >/dev/null
 wait_until 5 on_top_state || fail "after the tray the window is no longer marked on top"
 wait_until 5 above_other || fail "after the tray another window covers the window on top"
 activate
@@ -294,7 +295,10 @@ window_geometry() {  # prints X Y WIDTH HEIGHT of the client area on the screen
     /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'
 }
 # Presses the left button at (x, y) in the window, moves the pointer by
-# (dx, dy) in small steps, as a hand would, and lets go.
+# (dx, dy) in small steps, as a hand would, and lets go. The pauses are the
+# hand's pace: a press held before it moves, and motion spread over time,
+# not a jump the toolkit could merge into one event. What the drag did is
+# waited for by the caller.
 drag() {
   local x=$1 y=$2 dx=$3 dy=$4 i
   xdo mousemove --window "$wid" "$x" "$y" mousedown 1
@@ -304,7 +308,6 @@ drag() {
     sleep 0.1
   done
   xdo mouseup 1
-  sleep 0.5
 }
 start_tamrix
 read -r x0 y0 w0 h0 <<<"$(window_geometry)"

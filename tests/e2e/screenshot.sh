@@ -6,7 +6,7 @@
 # through its kdeglobals file.
 #
 # Usage: [TAMRIX_DARK=1] tests/e2e/screenshot.sh [PATH/TO/tamrix] [OUTPUT.png]
-# (runs itself under xvfb-run; needs xdotool and ImageMagick's import)
+# (runs itself under xvfb-run; needs xdotool, and Python for xcapture.py)
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 tamrix=${1:-$here/../../build/tamrix}
@@ -41,12 +41,12 @@ xdo windowactivate "$wid" || true
 # The slide-out panel and the first evaluation have drawn once two captures
 # a moment apart are the same (a raw format: no time stamp in the file).
 settled() {
-  import -window "$wid" "ppm:$work/now.ppm" 2>/dev/null || return 1
+  "$here/xcapture.py" "$wid" "$work/now.ppm" 2>/dev/null || return 1
   if cmp -s "$work/now.ppm" "$work/before.ppm"; then return 0; fi
   mv "$work/now.ppm" "$work/before.ppm"
   return 1
 }
 wait_until 10 settled || { echo "the window did not settle" >&2; exit 1; }
 mkdir -p "$(dirname "$out")"
-import -window "$wid" "$out"
+"$here/xcapture.py" "$wid" "$out"
 echo "wrote $out"

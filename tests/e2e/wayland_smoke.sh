@@ -18,19 +18,10 @@ compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/null 
   { echo "SKIP: qt6-wayland is not installed"; exit 77; }
 
 source "$(dirname "$0")/xsession.sh"  # wait_until, end_session
-work=$(mktemp -d)
-data="$work/data"
-mkdir -p "$data" "$work/run"
-chmod 700 "$work/run"
-trap end_session EXIT
-
-fail() {
-  echo "FAIL: $*"
-  for f in "$work"/weston.log "$work"/tamrix.log; do
-    [ -f "$f" ] && { echo "--- $f"; grep -v '^\[[0-9. ]*\] ' "$f" | tail -20; }
-  done
-  exit 1
-}
+source "$(dirname "$0")/waylandsession.sh"
+make_wayland_work ""  # a new folder
+# shellcheck disable=SC2034  # read by fail()
+fail_logs=("$work/weston.log" "$work/tamrix.log")
 
 # A Wayland session as a desktop gives it, without any X display.
 unset DISPLAY QT_QPA_PLATFORM

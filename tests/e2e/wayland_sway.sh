@@ -38,21 +38,14 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 
 source "$here/xsession.sh"  # wait_until, end_session
-work=${TAMRIX_WORK:-$(mktemp -d)}
-data="$work/data"
-mkdir -p "$data" "$work/run"
-chmod 700 "$work/run"
-trap end_session EXIT
-
-fail() {
-  echo "FAIL: $*"
-  for f in "$work"/sway.log "$work"/tamrix.log "$work"/tray.log "$work"/launcher.log; do
-    [ -f "$f" ] && { echo "--- $f"; grep -v '^\[[0-9. ]*\] ' "$f" | tail -20; }
-  done
+source "$here/waylandsession.sh"
+make_wayland_work "${TAMRIX_WORK:-}"
+# shellcheck disable=SC2034  # read by fail()
+fail_logs=("$work/sway.log" "$work/tamrix.log" "$work/tray.log" "$work/launcher.log")
+fail_details() {
   grep -oE "(set_minimized|xdg_activation_v1@[0-9]*\.activate|xdg_toplevel@[0-9]*\.(move|configure)\(.*)" "$work/tamrix.log" | tail -8
   echo "--- windows"
   swaymsg -t get_tree | grep -E '"(app_id|name|pid)"'
-  exit 1
 }
 
 unset DISPLAY QT_QPA_PLATFORM WAYLAND_DISPLAY
@@ -86,7 +79,6 @@ WAYLAND_DEBUG=1 QT_QPA_PLATFORM=wayland QT_LOGGING_RULES="tamrix.move.info=true"
 app_pid=$!
 session_pids+=("$app_pid")
 wait_until 15 windows 1 || fail "no calculator window in sway"
-sleep 1
 
 # The process whose window has sway's focus.
 focused_pid() {
@@ -127,6 +119,14 @@ echo "ok: back from the tray"
 launcher_pid=$!
 session_pids+=("$launcher_pid")
 wait_until 10 focused "$launcher_pid" || fail "the launcher stand-in did not get the focus"
+# The calculator hears that it lost the activation: sway, which floats the
+# window of fixed size, gives its toplevel a state list without
+# "activated", which leaves it empty. A toggle before that would put the
+# window away instead of activating it.
+deactivated() {
+  grep -- 'xdg_toplevel@[0-9]*\.configure(' "$work/tamrix.log" | grep -v -- '->' | tail -1 | grep -q 'array\[0\])$'
+}
+wait_until 10 deactivated || fail "the calculator was not told that it lost the activation"
 timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"
 wait_until 2 focused "$app_pid" && fail "--toggle without a token took the focus from the launcher"
 DESKTOP_STARTUP_ID=e2e-token-42 timeout 10 "$TAMRIX" --dir "$data/" --toggle || fail "--toggle ended with $?"

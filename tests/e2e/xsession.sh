@@ -43,6 +43,13 @@ wait_until() {
   return 1
 }
 
+# The toolkit takes a window's loss of the focus only when no focus has come
+# back to it within 100 ms (a timer of its own, against flicker between its
+# windows); nothing outside the program shows when that has run out. Input
+# meant for a window that has seen itself left waits that long, with room
+# for a loaded machine to deliver the focus event first.
+let_focus_loss_settle() { sleep 0.3; }
+
 # A loaded Xvfb now and then turns a new connection away; xdotool fails
 # before it sends anything then, so trying again is safe.
 xdo() {

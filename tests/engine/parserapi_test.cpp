@@ -26,10 +26,19 @@ TEST(EvaluateToText, WritesGeneralDecimalOrMessage) {
   EXPECT_EQ(text, "0.25");
   EXPECT_FALSE(parser.EvaluateToText("1/0", text));
   EXPECT_EQ(text, "Деление на нуль");
+  // The message travels by its id too, with the argument it fills in.
+  EXPECT_EQ(parser.LastMessage.Id, strid::DivisionByZero);
+  parser.UserConstants.Append("BAD=abc");  // a stored value that no longer reads
+  EXPECT_FALSE(parser.EvaluateToText("BAD", text));
+  EXPECT_EQ(parser.LastMessage.Id, strid::InvalidFloat);
+  EXPECT_EQ(parser.LastMessage.Arg, "abc");
+  EXPECT_TRUE(parser.EvaluateToText("1", text));
+  EXPECT_EQ(parser.LastMessage.Id, 0);
   parser.ErrorOn = false;
   text = "stale";
   EXPECT_FALSE(parser.EvaluateToText("1/0", text));
   EXPECT_EQ(text, "");
+  EXPECT_EQ(parser.LastMessage.Id, 0);
 }
 
 TEST(EvaluateToText, UsesTheDecimalSeparatorAndNDigit) {

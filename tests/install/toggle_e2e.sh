@@ -89,9 +89,9 @@ echo "ok: restored from the notification area"
 # 3. Shown but another window active: the toggle activates it.
 xdo windowactivate --sync "$wid_b" >/dev/null 2>&1
 wait_until 5 active "$wid_b" || fail "could not activate calculator B"
-# The toolkit takes A's loss of the focus in a moment after the desktop
-# moved it; a toggle before that finds A still active and minimises it.
-sleep 0.5  # the toolkit's own idea of the active window shows nowhere outside it
+# A toggle before the toolkit has taken A's loss of the focus finds A
+# still active and minimises it.
+let_focus_loss_settle
 toggle "$work/a"
 wait_until 5 active "$wid_a" || fail "toggle did not activate the inactive calculator"
 shown "$wid_b" || fail "activating A minimised B"

@@ -245,7 +245,10 @@ std::string TfrmEdit::CheckConstant() {
   const bool errorOn = std::exchange(m_parser.ErrorOn, true);
   const bool computed = m_parser.EvaluateToText(value, text);
   m_parser.ErrorOn = errorOn;
-  if (!computed) Refuse(edValue, tr(kValueFault).arg(QString::fromStdString(TranslateMessage(text))));
+  // The engine's word comes by its id, in the interface's language; a
+  // failure that is no message of the engine keeps its own text.
+  const TZQMessage& message = m_parser.LastMessage;
+  if (!computed) Refuse(edValue, tr(kValueFault).arg(QString::fromStdString(message.Id ? MessageText(message) : text)));
   return text;
 }
 

@@ -15,9 +15,7 @@ std::string GeneralErrorText(std::string text) {
 }
 
 void ShowGeneralError(QWidget* owner, const std::string& text) {
-  // The engine's and storage's messages come in the core's own words; the
-  // full stop goes after the translation.
-  MessageBoxes().ShowException(owner, QString::fromStdString(GeneralErrorText(TranslateMessage(text))));
+  MessageBoxes().ShowException(owner, QString::fromStdString(GeneralErrorText(text)));
 }
 
 std::string ErrorText(const std::exception& e) {

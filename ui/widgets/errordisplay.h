@@ -11,8 +11,9 @@ class QWidget;
 // ends in anything sorting after "." (a letter, a digit, a quote...).
 std::string GeneralErrorText(std::string text);
 
-// Shows text, in the interface's language when it is a message of the
-// engine, through MessageBoxes().ShowException, owned by owner.
+// Shows text, already in the interface's language (a message of the core
+// gets there by its id: MessageText, ErrorText), through
+// MessageBoxes().ShowException, owned by owner.
 void ShowGeneralError(QWidget* owner, const std::string& text);
 
 // A failure's message in the interface's language: a storage failure's by

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -45,7 +47,9 @@ void TzqComboBox::focusInEvent(QFocusEvent* event) {
   m_takingFocus = true;  // the ordinary handling moves the caret on its own
   QComboBox::focusInEvent(event);  // the ordinary handling first: it may select all
   m_takingFocus = false;
-  RestoreCaret();
+  // Back from the line's own menu the line has not been left: what was
+  // selected stays selected, so that the menu's Paste replaces it.
+  if (event->reason() != Qt::PopupFocusReason) RestoreCaret();
 }
 
 void TzqComboBox::RestoreCaret() {
@@ -63,10 +67,10 @@ int TzqComboBox::HistoryRow() const {
   return findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
-bool TzqComboBox::Takes(const QString& incoming) {
+bool TzqComboBox::Takes(const QString& incoming, bool replacesSelection) {
   const QLineEdit* edit = lineEdit();
-  const qsizetype after = edit->text().size() - edit->selectedText().size() + incoming.size();
-  if (after <= kMaxTextLength) return true;
+  const qsizetype kept = edit->text().size() - (replacesSelection ? edit->selectedText().size() : 0);
+  if (kept + incoming.size() <= kMaxTextLength) return true;
   QApplication::beep();
   QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())),
                      tr("Текст не вставлен: строка вмещает не больше %1 символов.").arg(kMaxTextLength), this);
@@ -74,27 +78,41 @@ bool TzqComboBox::Takes(const QString& incoming) {
 }
 
 void TzqComboBox::Paste() {
-  if (Takes(QApplication::clipboard()->text())) lineEdit()->paste();
+  if (Takes(QApplication::clipboard()->text(), true)) lineEdit()->paste();
 }
 
 bool TzqComboBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != lineEdit()) return QComboBox::eventFilter(watched, event);
+  if (watched != lineEdit() || lineEdit()->isReadOnly()) return QComboBox::eventFilter(watched, event);
   // Every way into the line that a long text can take: the paste key goes
   // through keyPressEvent, the menu through contextMenuEvent; here the
-  // middle button, which pastes the selection.
+  // middle button, which pastes the selection, and a drop. Both put their
+  // text at the place of the click with nothing selected, so the whole of
+  // the line's text stays beside it, a selection included.
   if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
       QApplication::clipboard()->supportsSelection()) {
-    return !Takes(QApplication::clipboard()->text(QClipboard::Selection));
+    return !Takes(QApplication::clipboard()->text(QClipboard::Selection), false);
+  }
+  if (event->type() == QEvent::Drop) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    // Text moved within the line leaves its length as it was.
+    const bool within = drop->source() == lineEdit() && drop->dropAction() == Qt::MoveAction;
+    if (!within && drop->mimeData()->hasText() && !Takes(drop->mimeData()->text(), false)) {
+      drop->ignore();
+      return true;
+    }
   }
   return QComboBox::eventFilter(watched, event);
 }
 
 void TzqComboBox::contextMenuEvent(QContextMenuEvent* event) {
-  // The line's own menu, whose paste goes through the same check.
+  // The line's own menu, whose paste goes through the same check. Newer
+  // toolkits name the entry; this one only ends its text with the paste
+  // key, as the menu shows it beside every entry that has one.
   QMenu* menu = lineEdit()->createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  const QString pasteKey = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
   for (QAction* a : menu->actions()) {
-    if (a->objectName() != QLatin1String("edit-paste")) continue;
+    if (a->objectName() != QLatin1String("edit-paste") && !a->text().endsWith(pasteKey)) continue;
     disconnect(a, &QAction::triggered, nullptr, nullptr);
     connect(a, &QAction::triggered, this, &TzqComboBox::Paste);
   }

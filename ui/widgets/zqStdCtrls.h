@@ -46,9 +46,10 @@ class TzqComboBox : public QComboBox {
   void SaveCaret();
   void RestoreCaret();
   void StepHistory(int step);
-  // True when incoming, put in place of the selection, fits the line;
+  // True when incoming, put in place of the selection (or beside all of
+  // the text when it does not replace the selection), fits the line;
   // otherwise the user is told and false comes back.
-  bool Takes(const QString& incoming);
+  bool Takes(const QString& incoming, bool replacesSelection);
 
   void KeyPress(QKeyEvent* event);
 

@@ -7,6 +7,7 @@
 
 #include "catalogueharness.h"
 #include "keytyping.h"
+#include "tests/ui/keywalk.h"
 
 namespace {
 // Every refusal is shown the same way, in the general error display, which
@@ -38,6 +39,8 @@ class TestFrmEdit : public QObject {
   void failedCheckKeepsTyping();
   void cancelNeverChecks();
   void helpTopicFollowsMode();
+  void keyboardWalk_data();
+  void keyboardWalk();
   void fixedHeightAndMinimumWidth();
   void placeReadAndWrittenOnEveryClosing();
   void damagedPlaceSettingsStayUsable();
@@ -282,6 +285,52 @@ void TestFrmEdit::cancelNeverChecks() {
   QVERIFY(!h->Edit().isVisible());
   QCOMPARE(h->Edit().result(), int(QDialog::Rejected));
   QVERIFY(h->Exceptions().isEmpty());
+}
+
+// Tab walks the fields and buttons from the top down and round again,
+// Shift+Tab the other way; Enter in any field is OK, Esc is Cancel, Space
+// presses the button that has the focus.
+void TestFrmEdit::keyboardWalk_data() {
+  QTest::addColumn<bool>("constMode");
+  QTest::addColumn<QString>("field");  // where the key is pressed
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("result");
+  const int ok = QDialog::Accepted, cancel = QDialog::Rejected;
+  QTest::newRow("const: Enter in the value") << true << "edValue" << int(Qt::Key_Return) << ok;
+  QTest::newRow("const: Enter in the category") << true << "cbCategory" << int(Qt::Key_Return) << ok;
+  QTest::newRow("func: Enter in the description") << false << "edDescription" << int(Qt::Key_Enter) << ok;
+  QTest::newRow("func: Esc in the name") << false << "edName" << int(Qt::Key_Escape) << cancel;
+  QTest::newRow("const: Esc in the category") << true << "cbCategory" << int(Qt::Key_Escape) << cancel;
+  QTest::newRow("const: Space on OK") << true << "btnOk" << int(Qt::Key_Space) << ok;
+  QTest::newRow("func: Space on Cancel") << false << "btnCancel" << int(Qt::Key_Space) << cancel;
+}
+
+void TestFrmEdit::keyboardWalk() {
+  QFETCH(bool, constMode);
+  QFETCH(QString, field);
+  QFETCH(int, key);
+  QFETCH(int, result);
+  TfrmEdit& e = h->Edit();
+  e.ConstMode = constMode;
+  QStringList forwards, backwards;
+  bool endedByKey = false;
+  QTimer::singleShot(0, [&] {
+    if (!QTest::qWaitForWindowActive(&e)) return e.reject();
+    forwards = KeyWalk(e.edName);
+    backwards = KeyWalk(e.edName, true);
+    e.edName->setText(constMode ? "x1" : "g(x)");
+    e.edValue->setText(constMode ? "2" : "x*2");
+    e.findChild<QWidget*>(field)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    endedByKey = !e.isVisible();
+    if (e.isVisible()) e.reject();
+  });
+  QCOMPARE(e.ShowModal(), result);
+  QVERIFY(endedByKey);
+  const QStringList expected{"edValue", "edDescription", "btnOk", "btnCancel", "cbCategory"};
+  QCOMPARE(forwards, expected);
+  QCOMPARE(backwards, Reversed(expected));
+  if (constMode && result == QDialog::Accepted) QCOMPARE(e.ComputedValue, std::string("2"));
 }
 
 void TestFrmEdit::helpTopicFollowsMode() {

@@ -29,6 +29,8 @@
 #include "resources/stringtable.h"
 #include "platform/helpwindow.h"
 #include "tests/doubles/fakehotkeyservice.h"
+#include "tests/doubles/scriptedmessageboxes.h"
+#include "ui/catalogue/frmedit.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/programwindows.h"
 #include "ui/widgets/errordisplay.h"
@@ -147,23 +149,27 @@ class TestInterfaceLanguage : public QObject {
 
   void messagesByTheirIds_data() {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("arg");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("ru stays") << "ru" << "Деление на нуль" << "Деление на нуль";
-    QTest::newRow("en") << "en" << "Деление на нуль" << "Division by zero";
-    QTest::newRow("en with its argument") << "en" << "'1e99999' - неверное дробное значение"
+    QTest::newRow("ru stays") << "ru" << strid::DivisionByZero << "" << "Деление на нуль";
+    QTest::newRow("en") << "en" << strid::DivisionByZero << "" << "Division by zero";
+    QTest::newRow("en with its argument") << "en" << strid::InvalidFloat << "1e99999"
                                           << "'1e99999' is not a valid floating-point value";
-    QTest::newRow("not a message") << "en" << "Деление" << "Деление";
-    QTest::newRow("user text") << "en" << "3,14" << "3,14";
+    // An argument is never read as a message of its own.
+    QTest::newRow("argument in the table's words") << "en" << strid::InvalidFloat << "Деление на нуль"
+                                                   << "'Деление на нуль' is not a valid floating-point value";
   }
   void messagesByTheirIds() {
     QFETCH(QString, code);
-    QFETCH(QString, text);
+    QFETCH(int, id);
+    QFETCH(QString, arg);
     QFETCH(QString, shown);
+    const TZQMessage message{id, arg.toStdString()};
     TInterfaceLanguage language(code.toStdString());
-    QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString(), language.Catalogue())), shown);
+    QCOMPARE(QString::fromStdString(MessageText(message, language.Catalogue())), shown);
     language.Install();
-    QCOMPARE(QString::fromStdString(TranslateMessage(text.toStdString())), shown);
+    QCOMPARE(QString::fromStdString(MessageText(message)), shown);
   }
 
   // What the core names by id or by table has its English: a message id, a
@@ -194,9 +200,8 @@ class TestInterfaceLanguage : public QObject {
       const QByteArray code = choice.code.toUtf8();
       for (int id : StringTableIds()) {
         const std::string russian = FormatStr(id, "x");
-        const std::string translated = TranslateMessage(russian, tr);
+        const std::string translated = MessageText({id, "x"}, tr);
         QVERIFY2(!translated.empty() && translated != russian, (code + ": " + QByteArray::fromStdString(russian)).constData());
-        QCOMPARE(MessageText({id, "x"}, tr), translated);  // by its id, the same text
       }
       for (const auto& [id, key] : kStorageKeys) {
         const QString translated = tr.translate("Message", key);
@@ -226,6 +231,8 @@ class TestInterfaceLanguage : public QObject {
     TFakeHotKeyService hotKey;
     TProgramWindows windows(dir.path().toStdString() + "/", &hotKey);
     THelpWindowViewer help;
+    TScriptedMessageBoxes boxes;
+    const TMessageBoxesOverride boxesInForce(&boxes);
     TfrmMain& frmMain = windows.frmMain;
     frmMain.Parser.ErrorOn = true;
     frmMain.show();
@@ -261,6 +268,18 @@ class TestInterfaceLanguage : public QObject {
            return shown;
          },
          "Неверная операция с дробными числами", "Invalid floating-point operation"},
+        // The entry editor refusing a value that does not evaluate: the
+        // engine's word comes in the interface's language.
+        {[&] {
+           TfrmEdit& editor = windows.frmEdit;
+           editor.ConstMode = true;
+           editor.edName->setText(QStringLiteral("x1"));
+           editor.edValue->setText(QStringLiteral("1/0"));
+           boxes.Boxes.clear();
+           editor.accept();
+           return boxes.Texts(TScriptedMessageBoxes::Kind::Exception).join(QLatin1Char('|'));
+         },
+         "Ошибка в значении: Деление на нуль.", "Error in the value: Division by zero."},
     };
     const struct {
       const char* chosen;

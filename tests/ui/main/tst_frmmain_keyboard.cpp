@@ -12,23 +12,11 @@
 #include <functional>
 
 #include "mainfixture.h"
+#include "tests/ui/keywalk.h"
 #include "ui/main/formatbutton.h"
 #include "ui/widgets/zqStdCtrls.h"
 
 namespace {
-// The widgets Tab reaches, from the input line round to it again.
-QStringList TabWalk(TfrmMain& w) {
-  QStringList walk;
-  w.cbInput->setFocus(Qt::TabFocusReason);
-  for (int i = 0; i < 40; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus == w.cbInput) break;
-    walk << focus->objectName();
-  }
-  return walk;
-}
-
 TfrmMain& ShowActive(TMainFixture& f) {
   TfrmMain& w = f.Show();
   if (!QTest::qWaitForWindowActive(&w)) qWarning("window not active");
@@ -58,7 +46,8 @@ class TestMainKeyboard : public QObject {
     TMainFixture f;
     TfrmMain& w = ShowActive(f);
     if (w.DropOut != dropOut) w.btnRollUpClick();
-    QCOMPARE(TabWalk(w), expected);
+    QCOMPARE(KeyWalk(w.cbInput), expected);
+    QCOMPARE(KeyWalk(w.cbInput, true), Reversed(expected));
     // Folding the panel in while a field of it has the keyboard hands the
     // keyboard back to the line.
     if (dropOut) {

@@ -21,6 +21,7 @@
 #include "ui/options/frmoptions.h"
 #include "ui/options/runoptionsdialog.h"
 #include "ui/options/spinedit.h"
+#include "tests/ui/keywalk.h"
 
 using Combination = TFakeHotKeyService::Combination;
 
@@ -79,6 +80,7 @@ class TestFrmOptions : public QObject {
   void captureNamesTheKeyPressed();
   void captureIgnoresTypingAndLetsTabMoveOn();
   void escapeAndEnterDoNotEndTheDialog();
+  void keyboardWalkReachesEveryControl();
 
   void newHotKeyIsRegistered();
   void refusedHotKeyKeepsTheOldOneAndTheDialog();
@@ -434,6 +436,23 @@ void TestFrmOptions::escapeAndEnterDoNotEndTheDialog() {
   }));
   QVERIFY(openAfterKeys);
   QCOMPARE(m_dlg->result(), int(QDialog::Rejected));
+}
+
+// Tab reaches every control the dialog shows, in the order they stand, and
+// none of the desktop's hot-key row it hides; Space presses a button (Enter
+// and Esc stay the key capture's, above).
+void TestFrmOptions::keyboardWalkReachesEveryControl() {
+  m_dlg->Fill(StoredValues());
+  ShowAndActivate();
+  const QStringList expected{"cbMemory", "cbCloseQuery", "edNExpression", "edNDigit", "rgSeparatorsItem0",
+                             "cbModifiers", "edKey", "cbLanguage", "btnFont", "edFont", "btnOk", "btnCancel"};
+  QCOMPARE(KeyWalk(m_dlg->cbInTray), expected);
+  QCOMPARE(KeyWalk(m_dlg->cbInTray, true), Reversed(expected));
+  TOptionsValues values = StoredValues();
+  QVERIFY(Run(values, [&] {
+    m_dlg->btnOk->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(m_dlg->btnOk, Qt::Key_Space);
+  }));
 }
 
 void TestFrmOptions::newHotKeyIsRegistered() {

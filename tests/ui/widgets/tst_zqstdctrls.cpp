@@ -4,10 +4,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QtTest>
 
 #include "ui/widgets/zqStdCtrls.h"
+
+// Every way a text gets into the line: the paste keys, the line's menu, the
+// call the window makes, the middle button (the selection; with Shift the line's selection
+// stays until the text goes in) and a drop, the last three at the place of
+// the click with nothing selected.
+enum Way { Key, ShiftInsert, Menu, Call, Middle, ShiftMiddle, Drop };
 
 class TestZqComboBox : public QObject {
   Q_OBJECT
@@ -135,28 +144,89 @@ class TestZqComboBox : public QObject {
     QCOMPARE(box->lineEdit()->cursorPosition(), 4);
   }
 
+  // A text the line cannot take whole is refused whole, with the same word,
+  // whichever way it comes.
   void pastesOfAnyLengthTheLineTakes_data() {
     QTest::addColumn<int>("length");
-    QTest::addColumn<bool>("byKey");
-    QTest::addColumn<int>("taken");
-    QTest::newRow("short") << 10 << true << 10;
-    QTest::newRow("past the line edit's own 32767") << 40000 << true << 40000;
-    QTest::newRow("the same by the call") << 40000 << false << 40000;
-    QTest::newRow("at the line's limit") << TzqComboBox::kMaxTextLength << false << TzqComboBox::kMaxTextLength;
-    QTest::newRow("past the limit: refused whole") << TzqComboBox::kMaxTextLength + 1 << true << 0;
-    QTest::newRow("refused by the call too") << TzqComboBox::kMaxTextLength + 1 << false << 0;
+    QTest::addColumn<int>("way");
+    QTest::addColumn<int>("already");  // the line's text before, all of it selected
+    QTest::addColumn<bool>("taken");
+    const int limit = TzqComboBox::kMaxTextLength;
+    QTest::newRow("short") << 10 << int(Key) << 0 << true;
+    QTest::newRow("past the line edit's own 32767") << 40000 << int(Key) << 0 << true;
+    QTest::newRow("the same by the call") << 40000 << int(Call) << 0 << true;
+    QTest::newRow("at the line's limit") << limit << int(Call) << 0 << true;
+    QTest::newRow("past the limit: refused whole") << limit + 1 << int(Key) << 0 << false;
+    QTest::newRow("refused by the call too") << limit + 1 << int(Call) << 0 << false;
+    QTest::newRow("in place of a selection") << 10 << int(Key) << limit << true;
+    QTest::newRow("Shift+Insert") << 10 << int(ShiftInsert) << 5 << true;
+    QTest::newRow("Shift+Insert: past the limit") << limit << int(ShiftInsert) << 0 << true;
+    QTest::newRow("Shift+Insert: refused") << limit + 1 << int(ShiftInsert) << 0 << false;
+    QTest::newRow("the line's menu") << 10 << int(Menu) << 5 << true;
+    QTest::newRow("the line's menu: refused") << limit + 1 << int(Menu) << 0 << false;
+    QTest::newRow("middle button, short") << 10 << int(Middle) << 5 << true;
+    QTest::newRow("middle button: past the limit only with the selected text") << 10 << int(Middle) << limit - 5 << false;
+    QTest::newRow("middle button with Shift, short") << 10 << int(ShiftMiddle) << 5 << true;
+    QTest::newRow("middle button with Shift: past the limit only with the selected text")
+        << 10 << int(ShiftMiddle) << limit - 5 << false;
+    QTest::newRow("drop, short") << 10 << int(Drop) << 5 << true;
+    QTest::newRow("drop: past the limit only with the selected text") << 10 << int(Drop) << limit - 5 << false;
   }
   void pastesOfAnyLengthTheLineTakes() {
     QFETCH(int, length);
-    QFETCH(bool, byKey);
-    QFETCH(int, taken);
+    QFETCH(int, way);
+    QFETCH(int, already);
+    QFETCH(bool, taken);
+    QClipboard* clipboard = QApplication::clipboard();
+    if ((way == Middle || way == ShiftMiddle) && !clipboard->supportsSelection())
+      QSKIP("no selection on this platform");
     FocusBack();
-    QApplication::clipboard()->setText(QString(length, QLatin1Char('1')));
-    if (byKey)
-      QTest::keySequence(box, QKeySequence::Paste);
-    else
-      box->Paste();
-    QCOMPARE(box->currentText().size(), taken);
+    QToolTip::hideText();
+    const QString before(already, QLatin1Char('2')), text(length, QLatin1Char('1'));
+    box->setEditText(before);
+    box->lineEdit()->selectAll();
+    const QPoint end(box->lineEdit()->width() - 2, box->lineEdit()->height() / 2);  // after the last character
+    QMimeData mime;
+    mime.setText(text);
+    switch (way) {
+      case Key: clipboard->setText(text); QTest::keySequence(box, QKeySequence::Paste); break;
+      case ShiftInsert: clipboard->setText(text); QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); break;
+      case Menu: {
+        clipboard->setText(text);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, end, box->lineEdit()->mapToGlobal(end));
+        QApplication::sendEvent(box, &menuEvent);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        // The entry as the user sees it (no catalogue is installed here).
+        const auto paste = std::find_if(actions.begin(), actions.end(),
+                                        [](QAction* a) { return a->text().startsWith(QLatin1String("&Paste")); });
+        QVERIFY(paste != actions.end());
+        menu->close();  // as a chosen entry does, before it acts
+        (*paste)->trigger();
+        break;
+      }
+      case Call: clipboard->setText(text); box->Paste(); break;
+      case Middle:
+      case ShiftMiddle:
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(box->lineEdit(), Qt::MiddleButton, way == ShiftMiddle ? Qt::ShiftModifier : Qt::NoModifier,
+                          end);
+        break;
+      case Drop: {
+        // The drop goes only to the widget that took the drag's entry.
+        QDragEnterEvent enter(end, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(box->lineEdit(), &enter);
+        QDropEvent drop(end, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(box->lineEdit(), &drop);
+        break;
+      }
+    }
+    const bool replaces = way == Key || way == ShiftInsert || way == Menu || way == Call;
+    const QString expected = !taken ? before : replaces ? text : before + text;
+    QCOMPARE(box->currentText().size(), expected.size());
+    QCOMPARE(box->currentText(), expected);
+    QCOMPARE(QToolTip::isVisible(), !taken);
   }
 
   void enterDoesNotAddToTheList() {
