@@ -8,9 +8,11 @@
 void TFormatButton::SetCode(int code) {
   Tag = code;
   setText(FormatButtonText(code));
+  // The caption is a letter or two; a screen reader hears the format whole.
+  setAccessibleDescription(FormatCodeText(code));
 }
 
 void TFormatButton::changeEvent(QEvent* event) {
   QToolButton::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) setText(FormatButtonText(Tag));
+  if (event->type() == QEvent::LanguageChange) SetCode(Tag);
 }

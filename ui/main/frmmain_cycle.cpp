@@ -35,7 +35,9 @@ void TfrmMain::ConnectControls() {
   connect(btnCopy, &QToolButton::clicked, this, [this] { btnCopyClick(); });
   connect(btnPaste, &QToolButton::clicked, this, [this] { btnPasteClick(); });
   connect(btnFunc, &QToolButton::clicked, this, [this] { btnFuncClick(); });
-  connect(btnOptions, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
+  // The settings dialog is modal: it opens once the click has returned, so
+  // that a screen reader's press is answered at once.
+  connect(btnOptions, &QToolButton::clicked, this, [this] { QTimer::singleShot(0, this, [this] { btnOptionsClick(); }); });
   connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
   connect(btnMinimize, &QToolButton::clicked, this, [this] { btnMinimizeClick(); });
   connect(btnSys, &QToolButton::clicked, this, [this] { btnSysClick(); });
@@ -109,6 +111,7 @@ void TfrmMain::btnAngleClick() {
   Parser.Angle = !Parser.Angle;
   btnAngle->setText(Parser.Angle ? QStringLiteral("π") : QStringLiteral("°"));
   btnAngle->setIcon(Glyph(Parser.Angle ? "RADIANS" : "DEGREES"));
+  ShowToggleHints();
   cbInputChange();
 }
 
