@@ -153,6 +153,7 @@ TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
 
 void TfrmEdit::Retranslate() {
   SetLabelText(Label4, tr("Категория"));
+  cbCategory->lineEdit()->setAccessibleName(FieldName(Label4));  // where the keys go
   SetLabelText(Label1, tr("Имя"));
   SetValueLabel();
   SetLabelText(Label3, tr("Описание"));

@@ -20,9 +20,15 @@ enum TKind { RoleOnly = 1, Toggle, PurposeList, Link };
 // window closes.
 void ClickLater(QAbstractButton* button) { QTimer::singleShot(0, button, &QAbstractButton::click); }
 
-class TToggleInterface : public QAccessibleWidget {
+// The interfaces the marks give, told apart from the toolkit's own.
+class TMarkedInterface : public QAccessibleWidget {
  public:
-  explicit TToggleInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+  using QAccessibleWidget::QAccessibleWidget;
+};
+
+class TToggleInterface : public TMarkedInterface {
+ public:
+  explicit TToggleInterface(QWidget* w) : TMarkedInterface(w, QAccessible::Button) {}
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     s.checkable = true;
@@ -39,9 +45,9 @@ class TToggleInterface : public QAccessibleWidget {
   }
 };
 
-class TPurposeListInterface : public QAccessibleWidget {
+class TPurposeListInterface : public TMarkedInterface {
  public:
-  explicit TPurposeListInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+  explicit TPurposeListInterface(QWidget* w) : TMarkedInterface(w, QAccessible::ComboBox) {}
   QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value || t == QAccessible::Description) return Box()->currentText();
@@ -66,9 +72,9 @@ class TPurposeListInterface : public QAccessibleWidget {
   }
 };
 
-class TLinkInterface : public QAccessibleWidget {
+class TLinkInterface : public TMarkedInterface {
  public:
-  explicit TLinkInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::Link) {}
+  explicit TLinkInterface(QWidget* w) : TMarkedInterface(w, QAccessible::Link) {}
   QLabel* Label() const { return static_cast<QLabel*>(widget()); }
   QString text(QAccessible::Text t) const override {
     QString s = QAccessibleWidget::text(t);
@@ -93,7 +99,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     return nullptr;
   auto* w = static_cast<QWidget*>(object);
   switch (w->property(kKind).toInt()) {
-    case RoleOnly: return new QAccessibleWidget(w, static_cast<QAccessible::Role>(w->property(kRole).toInt()));
+    case RoleOnly: return new TMarkedInterface(w, static_cast<QAccessible::Role>(w->property(kRole).toInt()));
     case Toggle: return new TToggleInterface(w);
     case PurposeList: return new TPurposeListInterface(w);
     case Link: return new TLinkInterface(w);
@@ -107,13 +113,18 @@ void Mark(QWidget* widget, TKind kind) {
     return true;
   }();
   (void)installed;
+  if (widget->property(kKind).toInt() == kind) return;
   widget->setProperty(kKind, kind);
+  // A change of the widget's name or text before the mark may have made the
+  // toolkit's interface already; it gives way to the marked one.
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+  if (made && !dynamic_cast<TMarkedInterface*>(made)) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 }  // namespace
 
 void SetAccessibleRole(QWidget* widget, QAccessible::Role role) {
-  Mark(widget, RoleOnly);
   widget->setProperty(kRole, static_cast<int>(role));
+  Mark(widget, RoleOnly);
 }
 
 void SetAccessibleToggle(QAbstractButton* button, bool on) {
