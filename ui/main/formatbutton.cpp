@@ -4,12 +4,13 @@
 #include <QEvent>
 
 #include "ui/main/formattexts.h"
+#include "ui/widgets/accessibility.h"
 
 void TFormatButton::SetCode(int code) {
   Tag = code;
   setText(FormatButtonText(code));
   // The caption is a letter or two; a screen reader hears the format whole.
-  setAccessibleDescription(FormatCodeText(code));
+  TellAccessibleDescription(this, FormatCodeText(code));
 }
 
 void TFormatButton::changeEvent(QEvent* event) {

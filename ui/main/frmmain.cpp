@@ -235,7 +235,7 @@ void TfrmMain::ShowToggleHints() {
   SetAccessibleToggle(btnOnTop, OnTop);
   SetAccessibleToggle(btnError, Parser.ErrorOn);
   SetAccessibleToggle(btnRollUp, DropOut);
-  btnAngle->setAccessibleDescription(Parser.Angle ? tr("Радианы") : tr("Градусы"));
+  TellAccessibleDescription(btnAngle, Parser.Angle ? tr("Радианы") : tr("Градусы"));
 }
 
 void TfrmMain::Retranslate() {

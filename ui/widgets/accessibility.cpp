@@ -141,3 +141,10 @@ void SetAccessibleToggle(QAbstractButton* button, bool on) {
 void NameListByPurpose(QComboBox* box) { Mark(box, PurposeList); }
 
 void SetAccessibleLink(QLabel* label) { Mark(label, Link); }
+
+void TellAccessibleDescription(QWidget* widget, const QString& description) {
+  if (widget->accessibleDescription() == description) return;
+  widget->setAccessibleDescription(description);
+  QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}

@@ -28,3 +28,6 @@ void NameListByPurpose(QComboBox* box);
 // A label that opens something when clicked: a link whose press action
 // calls the label's invokable Click().
 void SetAccessibleLink(QLabel* label);
+// Sets the description and tells a screen reader it changed (the toolkit
+// changes it silently).
+void TellAccessibleDescription(QWidget* widget, const QString& description);

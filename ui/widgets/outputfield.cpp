@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets/outputfield.h"
 
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/resultfit.h"
 
 #include <QAccessible>
@@ -47,7 +48,7 @@ void TOutputField::Announce() {
   // settled result: the description holds that result.
   if (text() == m_announced) return;
   m_announced = text();
-  setAccessibleDescription(m_announced);
+  TellAccessibleDescription(this, m_announced);
 }
 
 QRect TOutputField::TextRect() const {

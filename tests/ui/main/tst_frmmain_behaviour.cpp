@@ -3,6 +3,7 @@
 // always-on-top with the hot key and the window menu, minimising into the
 // notification area, the hot key's three cases, help.
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
@@ -468,6 +469,67 @@ class TestMainBehaviour : public QObject {
         if (QTest::currentTestFailed()) return;
       }
     }
+  }
+
+  // A screen reader's press of a button that opens a modal window is
+  // answered at once: the window opens after the press has returned.
+  void aPressThatOpensAModalWindowReturnsAtOnce() {
+    const std::pair<const char*, std::function<QAbstractButton*(TProgramWindows&)>> rows[] = {
+        {"settings", [](TProgramWindows& p) -> QAbstractButton* { return p.frmMain.btnOptions; }},
+        {"catalogue, add",
+         [](TProgramWindows& p) -> QAbstractButton* {
+           p.frmFunc.ShowCatalogue();
+           p.frmFunc.PageControl->setCurrentIndex(1);
+           return p.frmFunc.btnAdd;
+         }},
+    };
+    for (const auto& [what, button] : rows) {
+      TMainFixture f;
+      TProgramWindows program(f.Dir(), &f.hotKey);
+      program.frmMain.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&program.frmMain));
+      QAbstractButton* b = button(program);
+      bool pressing = true, openedWhilePressing = false, opened = false;
+      std::function<void()> closeModal = [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return QTimer::singleShot(10, closeModal);
+        openedWhilePressing = pressing;
+        opened = true;
+        modal->close();
+      };
+      QTimer::singleShot(0, closeModal);
+      QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      pressing = false;
+      QTRY_VERIFY2(opened, what);
+      QVERIFY2(!openedWhilePressing, what);
+    }
+  }
+
+  // A settled result is told once (by the result field's description, whose
+  // change goes to the screen reader); keys that follow each other, and a
+  // held key's repeats, tell nothing until they stop.
+  void aSettledResultIsToldOnce() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QList<QString> told;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      const QString now = QAccessible::queryAccessibleInterface(w.edOutput)->text(QAccessible::Description);
+      if (!now.isEmpty() && (told.isEmpty() || told.last() != now)) told << now;
+    });
+    watch.start(5);
+    QTest::keyClicks(w.cbInput->lineEdit(), QStringLiteral("12+3"));
+    QTest::qWait(TOutputField::kSettleMs / 2);
+    QCOMPARE(told.size(), 0);
+    QTRY_COMPARE(told, QList<QString>{w.edOutput->text()});
+    for (int i = 0; i < 40; ++i) {  // a held "1", repeating every 30 ms
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), i > 0);
+      QCoreApplication::sendEvent(w.cbInput->lineEdit(), &press);
+      QTest::qWait(30);
+    }
+    QCOMPARE(told.size(), 1);
+    QTRY_COMPARE(told.size(), 2);
+    QCOMPARE(told.last(), w.edOutput->text());
   }
 
   void screenReadersHearTheRussianNamesAsWritten() {
