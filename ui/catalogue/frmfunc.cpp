@@ -11,7 +11,6 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <qdrawutil.h>
@@ -167,12 +166,11 @@ void TfrmFunc::BuildControls() {
   m_anchors->Add(btnClose, TAnchors::akTop | TAnchors::akRight);
   m_anchors->Add(PageControl, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight | TAnchors::akBottom);
 
-  // Each opens a modal window (the editor, the question): it opens once the
-  // click has returned, so that a screen reader's press is answered at once.
-  const std::pair<QToolButton*, void (TfrmFunc::*)()> modal[] = {
-      {btnAdd, &TfrmFunc::btnAddClick}, {btnChange, &TfrmFunc::btnChangeClick}, {btnDel, &TfrmFunc::btnDelClick}};
-  for (const auto& [button, handler] : modal)
-    connect(button, &QToolButton::clicked, this, [this, handler] { QTimer::singleShot(0, this, handler); });
+  connect(btnAdd, &QToolButton::clicked, this, &TfrmFunc::btnAddClick);
+  connect(btnChange, &QToolButton::clicked, this, &TfrmFunc::btnChangeClick);
+  connect(btnDel, &QToolButton::clicked, this, &TfrmFunc::btnDelClick);
+  // Each opens a modal window (the editor, the question).
+  for (QToolButton* b : {btnAdd, btnChange, btnDel}) PressLaterForScreenReaders(b);
   connect(btnHelp, &QToolButton::clicked, this, &TfrmFunc::btnHelpClick);
   connect(btnClose, &QToolButton::clicked, this, &TfrmFunc::btnCloseClick);
   connect(PageControl, &QTabWidget::currentChanged, this, &TfrmFunc::PageControlChange);

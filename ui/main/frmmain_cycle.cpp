@@ -21,6 +21,7 @@
 #include "ui/main/mainkeys.h"
 #include "platform/glyphs.h"
 #include "resources/stringtable.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -35,9 +36,9 @@ void TfrmMain::ConnectControls() {
   connect(btnCopy, &QToolButton::clicked, this, [this] { btnCopyClick(); });
   connect(btnPaste, &QToolButton::clicked, this, [this] { btnPasteClick(); });
   connect(btnFunc, &QToolButton::clicked, this, [this] { btnFuncClick(); });
-  // The settings dialog is modal: it opens once the click has returned, so
-  // that a screen reader's press is answered at once.
-  connect(btnOptions, &QToolButton::clicked, this, [this] { QTimer::singleShot(0, this, [this] { btnOptionsClick(); }); });
+  connect(btnOptions, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
+  // The settings dialog is modal, and closing may ask first.
+  for (QToolButton* b : {btnOptions, btnClose}) PressLaterForScreenReaders(b);
   connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
   connect(btnMinimize, &QToolButton::clicked, this, [this] { btnMinimizeClick(); });
   connect(btnSys, &QToolButton::clicked, this, [this] { btnSysClick(); });

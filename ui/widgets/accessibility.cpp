@@ -13,7 +13,7 @@ namespace {
 constexpr char kKind[] = "tamrixAccessibleKind";
 constexpr char kRole[] = "tamrixAccessibleRole";
 constexpr char kOn[] = "tamrixAccessibleOn";
-enum TKind { RoleOnly = 1, Toggle, PurposeList, Link };
+enum TKind { RoleOnly = 1, Toggle, PurposeList, Link, OpensModal };
 
 // Clicks are given back to the event loop first: a click that opens a modal
 // window would otherwise keep the screen reader's call waiting until that
@@ -42,6 +42,16 @@ class TToggleInterface : public TMarkedInterface {
     if (!widget()->isEnabled()) return;
     if (name == toggleAction() || name == pressAction()) ClickLater(static_cast<QAbstractButton*>(widget()));
     else QAccessibleWidget::doAction(name);
+  }
+};
+
+class TOpensModalInterface : public TMarkedInterface {
+ public:
+  explicit TOpensModalInterface(QWidget* w) : TMarkedInterface(w, QAccessible::Button) {}
+  QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+  void doAction(const QString& name) override {
+    if (name != pressAction()) return QAccessibleWidget::doAction(name);
+    if (widget()->isEnabled()) ClickLater(static_cast<QAbstractButton*>(widget()));
   }
 };
 
@@ -103,6 +113,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     case Toggle: return new TToggleInterface(w);
     case PurposeList: return new TPurposeListInterface(w);
     case Link: return new TLinkInterface(w);
+    case OpensModal: return new TOpensModalInterface(w);
     default: return nullptr;
   }
 }
@@ -139,6 +150,8 @@ void SetAccessibleToggle(QAbstractButton* button, bool on) {
 }
 
 void NameListByPurpose(QComboBox* box) { Mark(box, PurposeList); }
+
+void PressLaterForScreenReaders(QAbstractButton* button) { Mark(button, OpensModal); }
 
 void SetAccessibleLink(QLabel* label) { Mark(label, Link); }
 

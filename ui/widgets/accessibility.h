@@ -21,6 +21,10 @@ void SetAccessibleRole(QWidget* widget, QAccessible::Role role);
 // button (its picture shows the state): announced as checkable, checked
 // while on. Called again after every switch with the new state.
 void SetAccessibleToggle(QAbstractButton* button, bool on);
+// A button whose click opens a modal window: a screen reader's press clicks
+// it once the press has returned, so that the reader is answered at once
+// rather than when the window closes (a click of the mouse is unchanged).
+void PressLaterForScreenReaders(QAbstractButton* button);
 // A drop-down list announced by its accessible name (what it sets) with
 // its current item as value and description; its list is part of the tree
 // only while open.
