@@ -11,6 +11,7 @@ test_pkgs=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool xclip i
            lintian appstream groff-base dpkg-dev)
 test_pkgs+=(libmpfr-dev)   # reference for the accuracy test of the built-in functions
 test_pkgs+=(dbus-daemon python3-dbus python3-gi xdg-desktop-portal sway)   # Wayland portal and tray tests
+test_pkgs+=(at-spi2-core python3-pyatspi)   # the accessibility tree read over AT-SPI, as a screen reader does
 
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi

@@ -28,7 +28,10 @@ class TMarkedInterface : public QAccessibleWidget {
 
 class TToggleInterface : public TMarkedInterface {
  public:
-  explicit TToggleInterface(QWidget* w) : TMarkedInterface(w, QAccessible::Button) {}
+  // A check box to the screen reader: the toolkit's AT-SPI bridge passes a
+  // button's checked state on but not that it can be checked, so a button
+  // switched off would sound like any other button.
+  explicit TToggleInterface(QWidget* w) : TMarkedInterface(w, QAccessible::CheckBox) {}
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     s.checkable = true;
