@@ -328,6 +328,10 @@
         <translation>© 2026 Tamrix developers
 Licence GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Значок Tamrix</source>
+        <translation>Tamrix icon</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindowViewer</name>
@@ -628,6 +632,22 @@ to the clipboard</translation>
         <translation>Always on top: not available here;
 choose “Keep above others” in the desktop&apos;s window menu</translation>
     </message>
+    <message>
+        <source>Нижняя панель</source>
+        <translation>Lower panel</translation>
+    </message>
+    <message>
+        <source>Радианы</source>
+        <translation>Radians</translation>
+    </message>
+    <message>
+        <source>Градусы</source>
+        <translation>Degrees</translation>
+    </message>
+    <message>
+        <source>Формат результата %1</source>
+        <translation>Result format %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -706,6 +726,14 @@ choose “Keep above others” in the desktop&apos;s window menu</translation>
     <message>
         <source>Язык рабочего стола</source>
         <translation>Desktop language</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Образец шрифта</source>
+        <translation>Font sample</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@ test_pkgs+=(fonts-wqy-microhei)   # Chinese glyphs for the fit test of the Chine
 test_pkgs+=(libwayland-dev)      # the launcher stand-in of the sway run: a Wayland client and wayland-scanner
 test_pkgs+=(wayland-protocols)   # its xdg-shell and xdg-activation protocol descriptions
 test_pkgs+=(wtype)               # keys typed into the headless sway, which has no keyboard of its own
+test_pkgs+=(at-spi2-core python3-pyatspi)   # the accessibility tree read over AT-SPI, as a screen reader does
 
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi

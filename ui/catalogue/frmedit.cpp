@@ -122,6 +122,11 @@ TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
   name(edName, "edName"); name(Label2, "Label2"); name(edValue, "edValue");
   name(Label3, "Label3"); name(edDescription, "edDescription");
   name(btnOk, "btnOk"); name(btnCancel, "btnCancel");
+  // Each label names the field under it, for a screen reader too.
+  Label4->setBuddy(cbCategory);
+  Label1->setBuddy(edName);
+  Label2->setBuddy(edValue);
+  Label3->setBuddy(edDescription);
 
   auto* anchors = new TAnchors(this);
   anchors->Add(cbCategory, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
@@ -148,6 +153,7 @@ TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
 
 void TfrmEdit::Retranslate() {
   SetLabelText(Label4, tr("Категория"));
+  cbCategory->lineEdit()->setAccessibleName(FieldName(Label4));  // where the keys go
   SetLabelText(Label1, tr("Имя"));
   SetValueLabel();
   SetLabelText(Label3, tr("Описание"));

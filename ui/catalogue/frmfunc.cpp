@@ -26,6 +26,7 @@
 #include "ui/catalogue/catalogueicons.h"
 #include "ui/catalogue/cataloguetree.h"
 #include "ui/catalogue/usercategories.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/errordisplay.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/borderdrag.h"
@@ -76,6 +77,7 @@ TfrmFunc::TfrmFunc(const TCatalogueContext& context, TfrmEdit& editor, QWidget* 
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_context(context), m_editor(editor) {
   setObjectName("frmFunc");
   setAttribute(Qt::WA_QuitOnClose, false);
+  SetAccessibleRole(this, QAccessible::Window);  // a frame, though it draws its own
   BuildControls();
   FormCreate();
   Retranslate();
@@ -89,10 +91,19 @@ void TfrmFunc::Retranslate() {
   btnDel->setToolTip(WithKey(tr("Удалить"), DeleteKey()));
   btnHelp->setToolTip(WithKey(tr("Справка"), QKeySequence(Qt::Key_F1)));
   btnClose->setToolTip(WithKey(tr("Закрыть"), QKeySequence(Qt::Key_Escape)));
+  // The buttons show only a picture: their words are their names.
+  btnAdd->setAccessibleName(tr("Добавить"));
+  btnChange->setAccessibleName(tr("Изменить"));
+  btnDel->setAccessibleName(tr("Удалить"));
+  btnHelp->setAccessibleName(tr("Справка"));
+  btnClose->setAccessibleName(tr("Закрыть"));
   PageControl->setTabText(pgFunc, tr("Функции"));
   PageControl->setTabText(pgVar, tr("Константы"));
   PageControl->setTabText(pgUserFunc, tr("Пользовательские функции"));
-  for (int i = 0; i < PageControl->count(); ++i) PageControl->setTabToolTip(i, PageControl->tabText(i));
+  for (int i = 0; i < PageControl->count(); ++i) {
+    PageControl->setTabToolTip(i, PageControl->tabText(i));
+    PageControl->widget(i)->setAccessibleName(PageControl->tabText(i));
+  }
   vtFunc->setHeaderLabels({tr("Функция"), tr("Описание")});
   vtVar->setHeaderLabels({tr("Константа"), tr("Значение"), tr("Описание")});
   vtUserFunc->setHeaderLabels({tr("Функция"), tr("Выражение"), tr("Описание")});
@@ -158,6 +169,8 @@ void TfrmFunc::BuildControls() {
   connect(btnAdd, &QToolButton::clicked, this, &TfrmFunc::btnAddClick);
   connect(btnChange, &QToolButton::clicked, this, &TfrmFunc::btnChangeClick);
   connect(btnDel, &QToolButton::clicked, this, &TfrmFunc::btnDelClick);
+  // Each opens a modal window (the editor, the question).
+  for (QToolButton* b : {btnAdd, btnChange, btnDel}) PressLaterForScreenReaders(b);
   connect(btnHelp, &QToolButton::clicked, this, &TfrmFunc::btnHelpClick);
   connect(btnClose, &QToolButton::clicked, this, &TfrmFunc::btnCloseClick);
   connect(PageControl, &QTabWidget::currentChanged, this, &TfrmFunc::PageControlChange);

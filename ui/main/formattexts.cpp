@@ -49,3 +49,10 @@ QString EngineeringScaleText(int scaleIndex) {
 QString FormatButtonText(int code) {
   return QCoreApplication::translate("FormatButton", FormatCaption(code));
 }
+
+QString FormatCodeText(int code) {
+  const TFormatMenuMarks marks = MarksForCode(code);
+  QString text = FormatMenuText(marks.topIndex);
+  if (marks.scaleIndex >= 0) text += QStringLiteral(", ") + EngineeringScaleText(marks.scaleIndex);
+  return text;
+}

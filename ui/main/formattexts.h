@@ -12,3 +12,6 @@ QString FormatMenuText(int topIndex);
 QString EngineeringScaleText(int scaleIndex);
 // The caption of a format button for a format code.
 QString FormatButtonText(int code);
+// The format a code stands for in words, as the menu marks it: the top item,
+// and the scale after a comma for an engineering code.
+QString FormatCodeText(int code);

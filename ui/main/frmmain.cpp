@@ -21,6 +21,7 @@
 #include "platform/glyphs.h"
 #include "ui/main/mainfonts.h"
 #include "ui/main/mainkeys.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
@@ -64,6 +65,7 @@ TfrmMain::TfrmMain(TMainServices services, QWidget* parent)
   setFont(WindowFont());
   setMouseTracking(true);
   setMinimumWidth(320);
+  SetAccessibleRole(this, QAccessible::Window);  // a frame, though it draws its own
   m_anchors = new TAnchors(this);
   BuildControls();
   BuildFormatMenu();
@@ -92,6 +94,8 @@ void TfrmMain::BuildControls() {
   Panel1 = Make<QFrame>(m_client, "Panel1", QRect(0, 0, 392, 94));
   Panel1->setAutoFillBackground(true);
   Panel2->setAutoFillBackground(true);
+  SetAccessibleRole(Panel1, QAccessible::Pane);
+  SetAccessibleRole(Panel2, QAccessible::Pane);
   m_anchors->Add(Panel1, TAnchors::akLeft | TAnchors::akTop | TAnchors::akRight);
   m_anchors->Add(Panel2, TAnchors::akLeft | TAnchors::akRight | TAnchors::akBottom);
 
@@ -135,6 +139,7 @@ void TfrmMain::BuildControls() {
     b->setFocusPolicy(Qt::TabFocus);
     m_anchors->Add(b, TAnchors::akTop | TAnchors::akRight);
   }
+  edOutput->AnnounceSettledResults();  // one field is enough: all three change together
   btnNFormat->SetCode(kDefaultOutputCode1);
   btnNFormat2->SetCode(kDefaultOutputCode2);
   btnNFormat3->SetCode(kDefaultOutputCode3);
@@ -225,6 +230,12 @@ void TfrmMain::ShowToggleHints() {
   SetToggleHint(btnError, tr("Сообщения об ошибках"), !Parser.ErrorOn, MainKey(TMainKey::Error));
   SetHint(btnRollUp, DropOut ? tr("Свернуть", "the lower panel") : tr("Развернуть", "the lower panel"),
           MainKey(TMainKey::RollUp));
+  // Named by what it shows, apart from the window's own "minimise".
+  btnRollUp->setAccessibleName(tr("Нижняя панель"));
+  SetAccessibleToggle(btnOnTop, OnTop);
+  SetAccessibleToggle(btnError, Parser.ErrorOn);
+  SetAccessibleToggle(btnRollUp, DropOut);
+  TellAccessibleDescription(btnAngle, Parser.Angle ? tr("Радианы") : tr("Градусы"));
 }
 
 void TfrmMain::Retranslate() {
@@ -241,6 +252,10 @@ void TfrmMain::Retranslate() {
   SetHint(btnNFormat, tr("Формат результата"), MainKey(TMainKey::Format1));
   SetHint(btnNFormat2, tr("Формат результата"), MainKey(TMainKey::Format2));
   SetHint(btnNFormat3, tr("Формат результата"), MainKey(TMainKey::Format3));
+  // The three are told apart by their field; each tells its format itself.
+  int field = 0;
+  for (TFormatButton* b : {btnNFormat, btnNFormat2, btnNFormat3})
+    b->setAccessibleName(tr("Формат результата %1").arg(++field));
   ShowToggleHints();
   cbInput->setAccessibleName(tr("Выражение"));
   cbInput->lineEdit()->setAccessibleName(cbInput->accessibleName());  // where the keys go

@@ -289,6 +289,7 @@ void TfrmMain::btnRollUpClick() {
     setMaximumHeight(ExpandedHeight);
     m_timerGrows = true;
     btnRollUp->setIcon(Glyph("DROPON"));
+    Panel2->show();
   }
   SetReachable({edOutput2, btnNFormat2, edOutput3, btnNFormat3}, DropOut, cbInput);
   ShowToggleHints();
@@ -310,6 +311,9 @@ void TfrmMain::Timer2Timer() {
   } else {
     Timer1->stop();
     setMaximumHeight(CollapsedHeight);
+    // Behind the upper panel now: hidden, so that a screen reader does not
+    // offer fields nobody can see.
+    Panel2->hide();
   }
 }
 
@@ -345,6 +349,7 @@ void TfrmMain::ArrangeControls() {
                                                     btnNFormat2, btnNFormat3})
     m_anchors->Capture(w);
   m_topRow->Fit();
+  Panel2->setVisible(DropOut);
 }
 
 void TfrmMain::moveEvent(QMoveEvent* event) {

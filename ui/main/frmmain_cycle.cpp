@@ -21,6 +21,7 @@
 #include "ui/main/mainkeys.h"
 #include "platform/glyphs.h"
 #include "resources/stringtable.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/outputfield.h"
 #include "ui/widgets/zqStdCtrls.h"
 
@@ -36,6 +37,8 @@ void TfrmMain::ConnectControls() {
   connect(btnPaste, &QToolButton::clicked, this, [this] { btnPasteClick(); });
   connect(btnFunc, &QToolButton::clicked, this, [this] { btnFuncClick(); });
   connect(btnOptions, &QToolButton::clicked, this, [this] { btnOptionsClick(); });
+  // The settings dialog is modal, and closing may ask first.
+  for (QToolButton* b : {btnOptions, btnClose}) PressLaterForScreenReaders(b);
   connect(btnClose, &QToolButton::clicked, this, [this] { btnCloseClick(); });
   connect(btnMinimize, &QToolButton::clicked, this, [this] { btnMinimizeClick(); });
   connect(btnSys, &QToolButton::clicked, this, [this] { btnSysClick(); });
@@ -109,6 +112,7 @@ void TfrmMain::btnAngleClick() {
   Parser.Angle = !Parser.Angle;
   btnAngle->setText(Parser.Angle ? QStringLiteral("π") : QStringLiteral("°"));
   btnAngle->setIcon(Glyph(Parser.Angle ? "RADIANS" : "DEGREES"));
+  ShowToggleHints();
   cbInputChange();
 }
 

@@ -22,6 +22,7 @@
 #include "ui/options/hotkeymodifiers.h"
 #include "ui/options/keynames.h"
 #include "ui/options/spinedit.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/screenclamp.h"
 #include "ui/widgets/windowplace.h"
 
@@ -145,6 +146,14 @@ void TfrmOptions::CreateControls() {
   connect(btnFont, &QPushButton::clicked, this, &TfrmOptions::btnFontClick);
   connect(btnOk, &QPushButton::clicked, this, &TfrmOptions::btnOkClick);
   connect(btnCancel, &QPushButton::clicked, this, &TfrmOptions::btnCancelClick);
+  // Each label names its field for a screen reader; the drop-down lists are
+  // named by what they set rather than by the item they show.
+  Label2->setBuddy(edNExpression);
+  Label1->setBuddy(edNDigit);
+  lbHotKey->setBuddy(cbModifiers);
+  lbLanguage->setBuddy(cbLanguage);
+  NameListByPurpose(cbModifiers);
+  NameListByPurpose(cbLanguage);
   Retranslate();
 }
 
@@ -161,6 +170,8 @@ void TfrmOptions::Retranslate() {
   lbSize->setText(rgSeparatorsItem0->text());
   lbHotKey->setText(tr("Клавиши вызова"));
   edDesktopKey->setAccessibleName(lbHotKey->text());
+  edKey->setAccessibleName(tr("Клавиша"));
+  edFont->setAccessibleName(tr("Образец шрифта"));
   btnDesktopKeys->setText(QStringLiteral("..."));
   btnDesktopKeys->setToolTip(tr("Клавиши рабочего стола"));
   btnDesktopKeys->setAccessibleName(btnDesktopKeys->toolTip());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/options/spinedit.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -10,6 +11,10 @@
 TSpinEdit::TSpinEdit(int minValue, int maxValue, QWidget* parent)
     : QAbstractSpinBox(parent), m_min(minValue), m_max(maxValue) {
   SetValue(minValue);
+  connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+    QAccessibleValueChangeEvent event(this, Value());
+    QAccessible::updateAccessibility(&event);
+  });
 }
 
 int TSpinEdit::Clamp(long long value) const {

@@ -8,6 +8,11 @@
 
 class TSpinEdit : public QAbstractSpinBox {
   Q_OBJECT
+  // Under the names the toolkit's spin-box interface reads them by, so that
+  // a screen reader hears the number and its range.
+  Q_PROPERTY(int value READ Value WRITE SetValue)
+  Q_PROPERTY(int minimum READ MinValue)
+  Q_PROPERTY(int maximum READ MaxValue)
  public:
   TSpinEdit(int minValue, int maxValue, QWidget* parent = nullptr);
 

@@ -90,6 +90,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 void TAboutBox::Retranslate() {
   setWindowTitle(tr("О программе Tamrix"));
   Version->setText(tr("Версия %1").arg(QLatin1String(kTamrixVersion)));
+  Image->setAccessibleName(tr("Значок Tamrix"));
   Copyright->setText(tr("© 2026 Разработчики Tamrix\nЛицензия GPL-3.0-or-later"));
 }
 

@@ -8,6 +8,8 @@
 // the field's text, which copying takes, stays whole.
 #include <QLineEdit>
 
+class QTimer;
+
 class TOutputField : public QLineEdit {
   Q_OBJECT
  public:
@@ -18,6 +20,10 @@ class TOutputField : public QLineEdit {
   void ShowText(const QString& text);
   // True when the text is wider than the part of the field that shows it.
   bool TextOverflows() const;
+  // From now on each result, once it has stood still for kSettleMs, is
+  // told to a screen reader (see ShowText).
+  void AnnounceSettledResults();
+  static constexpr int kSettleMs = 700;
 
  protected:
   bool event(QEvent* event) override;
@@ -26,4 +32,8 @@ class TOutputField : public QLineEdit {
  private:
   // The part of the field that shows the text.
   QRect TextRect() const;
+  void Announce();
+
+  QTimer* m_settle = nullptr;
+  QString m_announced;
 };

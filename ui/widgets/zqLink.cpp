@@ -2,9 +2,11 @@
 #include "ui/widgets/zqLink.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/legiblecolor.h"
 
 namespace {
@@ -35,6 +37,17 @@ TzqLink::TzqLink(QWidget* parent) : QLabel(parent) {
   // A placeholder: every form that places a link gives it its own caption.
   setText(QStringLiteral("http://www.example.com/"));
   setCursor(Qt::PointingHandCursor);
+  // Reached by Tab and opened by Enter or Space, as a screen reader's user
+  // expects of a link.
+  setFocusPolicy(Qt::TabFocus);
+  SetAccessibleLink(this);
+}
+
+void TzqLink::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) return QLabel::keyPressEvent(event);
+  event->accept();
+  Click();
 }
 
 QColor TzqLink::FontColor() const { return palette().color(QPalette::WindowText); }

@@ -28,6 +28,8 @@ class TzqLink : public QLabel {
   // What a click opens: URL, else the caption, with every space as "%20";
   // empty when both are empty.
   QString Target() const;
+  // What a click does: tells clicked, then opens the target.
+  Q_INVOKABLE void Click();
 
  signals:
   // A left click, reported before the address is opened.
@@ -38,9 +40,9 @@ class TzqLink : public QLabel {
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Click();
 
   bool m_pressed = false;
 };

@@ -3,6 +3,7 @@
 // always-on-top with the hot key and the window menu, minimising into the
 // notification area, the hot key's three cases, help.
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
 #include <QLineEdit>
@@ -12,11 +13,15 @@
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
 
 #include "mainfixture.h"
+#include "language/availablelanguages.h"
 #include "storage/mainsettings.h"
 #include "storage/profilefile.h"
 #include "ui/main/formatbutton.h"
+#include "ui/main/formattexts.h"
+#include "ui/main/programwindows.h"
 #include "ui/main/mainfonts.h"
 #include "ui/widgets/legiblecolor.h"
 #include "ui/widgets/zqStdCtrls.h"
@@ -43,6 +48,72 @@ QAction* SysItem(TfrmMain& w, int command) {
   for (QAction* a : w.SysMenu->actions())
     if (a->data().toInt() == command) return a;
   return nullptr;
+}
+// A window of the accessibility walk: how it is opened, the toggles it has
+// with their states, the controls it hides, its links.
+struct TAccessibleWindowRow {
+  struct TToggle {
+    const char* name;
+    bool on;
+  };
+  const char* what;
+  std::function<QWidget*(TProgramWindows&)> open;  // null: the modal window it opens
+  std::vector<TToggle> toggles;
+  std::vector<const char*> hidden;  // neither showing nor focusable
+  std::vector<const char*> links;
+};
+
+void WalkAccessibleTree(const QString& where, QWidget* window, const TAccessibleWindowRow& row) {
+  QVERIFY2(window, qPrintable(where + QStringLiteral("no window")));
+  const QSet<QAccessible::Role> controls{QAccessible::Button,   QAccessible::CheckBox, QAccessible::RadioButton,
+                                         QAccessible::EditableText, QAccessible::ComboBox, QAccessible::SpinBox,
+                                         QAccessible::Link,     QAccessible::PageTab,  QAccessible::Tree,
+                                         QAccessible::Graphic,  QAccessible::Window,   QAccessible::Dialog};
+  const QSet<QAccessible::Role> fields{QAccessible::EditableText, QAccessible::ComboBox, QAccessible::SpinBox};
+  QHash<QString, QString> buttonNames;
+  QList<std::pair<QAccessibleInterface*, bool>> todo{{QAccessible::queryAccessibleInterface(window), false}};
+  for (int next = 0; next < todo.size(); ++next) {
+    auto [a, parentHidden] = todo[next];
+    const QAccessible::State state = a->state();
+    QWidget* widget = qobject_cast<QWidget*>(a->object());
+    const QString what = where + (widget ? widget->objectName() + QLatin1Char('/') + widget->metaObject()->className()
+                                         : a->text(QAccessible::Name));
+    for (int i = 0; i < a->childCount(); ++i) todo.append({a->child(i), state.invisible});
+    // (The toolkit's list items reckon with their list's place only.)
+    QVERIFY2(!parentHidden || state.invisible || !widget, qPrintable(what + QStringLiteral(" shows inside a hidden one")));
+    if (state.invisible) continue;
+    const QAccessible::Role role = a->role();
+    const QString name = a->text(QAccessible::Name);
+    if (controls.contains(role)) QVERIFY2(!name.isEmpty(), qPrintable(what + QStringLiteral(" has no name")));
+    if (fields.contains(role) && widget)
+      QVERIFY2(!widget->accessibleName().isEmpty() || !a->relations(QAccessible::Label).isEmpty(),
+               qPrintable(what + QStringLiteral(" has no label")));
+    if (role == QAccessible::CheckBox || role == QAccessible::RadioButton)
+      QVERIFY2(state.checkable, qPrintable(what + QStringLiteral(" has no checked state")));
+    if (role == QAccessible::Link)
+      QVERIFY2(a->actionInterface() &&
+                   a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
+               qPrintable(what + QStringLiteral(" cannot be pressed")));
+    if (role == QAccessible::SpinBox) {
+      QAccessibleValueInterface* v = a->valueInterface();
+      QVERIFY2(v && v->maximumValue().toInt() > v->minimumValue().toInt(), qPrintable(what + QStringLiteral(" has no range")));
+      QCOMPARE(v->currentValue().toString(), a->text(QAccessible::Value));
+    }
+    if (role == QAccessible::Button && widget) {
+      QVERIFY2(!buttonNames.contains(name), qPrintable(what + QStringLiteral(" shares its name with ") + buttonNames[name]));
+      buttonNames.insert(name, widget->objectName());
+    }
+  }
+  for (const auto& toggle : row.toggles) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(toggle.name));
+    QVERIFY2(a->state().checkable && a->state().checked == toggle.on, qPrintable(where + toggle.name));
+  }
+  for (const char* name : row.hidden) {
+    const QAccessible::State state = QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name))->state();
+    QVERIFY2(state.invisible && !state.focusable, qPrintable(where + name));
+  }
+  for (const char* name : row.links)
+    QCOMPARE(QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name))->role(), QAccessible::Link);
 }
 }  // namespace
 
@@ -311,6 +382,7 @@ class TestMainBehaviour : public QObject {
         w.resize(width, w.height());
         const QList<QToolButton*> buttons = w.findChildren<QToolButton*>();
         for (QToolButton* a : buttons) {
+          if (!a->isVisible()) continue;  // the lower panel's, while it is in
           QVERIFY(a->parentWidget()->rect().contains(a->geometry()));
           for (QToolButton* b : buttons)
             QVERIFY2(a == b || a->parentWidget() != b->parentWidget() || !a->geometry().intersects(b->geometry()),
@@ -330,23 +402,153 @@ class TestMainBehaviour : public QObject {
     QTRY_VERIFY(!w.btnHelp->underMouse());
   }
 
-  void screenReadersFindANameOnEveryControl() {
+  // Every window as a screen reader meets it, in every interface language:
+  // each control named, each field by its label, each toggle with its state,
+  // nothing hidden offered, each link pressable, each spin field with its
+  // number and range, no two buttons of a window under one name.
+  void screenReadersFindEveryControlWithItsNameAndState() {
+    const auto page = [](int index) {
+      return [index](TProgramWindows& p) -> QWidget* {
+        p.frmFunc.ShowCatalogue();
+        p.frmFunc.PageControl->setCurrentIndex(index);
+        return &p.frmFunc;
+      };
+    };
+    // The editor as the catalogue's Add opens it: modal, so walked while it runs.
+    const auto editor = [](int index) {
+      return [index](TProgramWindows& p) -> QWidget* {
+        p.frmFunc.ShowCatalogue();
+        p.frmFunc.PageControl->setCurrentIndex(index);
+        QTest::mouseClick(p.frmFunc.btnAdd, Qt::LeftButton);
+        return nullptr;
+      };
+    };
+    const TAccessibleWindowRow rows[] = {
+        {"main, panel in", [](TProgramWindows& p) -> QWidget* { return &p.frmMain; },
+         {{"btnOnTop", false}, {"btnError", true}, {"btnRollUp", false}},
+         {"edOutput2", "btnNFormat2", "edOutput3", "btnNFormat3"}, {}},
+        {"main, panel out",
+         [](TProgramWindows& p) -> QWidget* {
+           QTest::mouseClick(p.frmMain.btnRollUp, Qt::LeftButton);
+           QTest::mouseClick(p.frmMain.btnOnTop, Qt::LeftButton);
+           return &p.frmMain;
+         },
+         {{"btnOnTop", true}, {"btnRollUp", true}}, {}, {}},
+        {"catalogue, functions", page(0), {}, {}, {}},
+        {"catalogue, constants", page(1), {}, {}, {}},
+        {"catalogue, user functions", page(2), {}, {}, {}},
+        {"editor, constant", editor(1), {}, {}, {}},
+        {"editor, function", editor(2), {}, {}, {}},
+        {"settings", [](TProgramWindows& p) -> QWidget* { p.frmOptions.show(); return &p.frmOptions; }, {}, {}, {}},
+        {"about", [](TProgramWindows& p) -> QWidget* { p.aboutBox.show(); return &p.aboutBox; }, {}, {},
+         {"zqLink1", "zqLink2"}},
+    };
+    for (const TLanguageChoice& language : AvailableLanguages()) {
+      for (const TAccessibleWindowRow& row : rows) {
+        TMainFixture f;
+        TProgramWindows program(f.Dir(), &f.hotKey);
+        program.Language.SwitchTo(language.code.toStdString());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        program.frmMain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.frmMain));
+        const QString where = language.code + QStringLiteral(", ") + QLatin1String(row.what) + QStringLiteral(": ");
+        bool walked = false;
+        QWidget* window = nullptr;
+        // Walked from the event loop, where a modal window runs its own.
+        std::function<void()> walk = [&] {
+          QWidget* modal = QApplication::activeModalWidget();
+          if (!modal && !window) return QTimer::singleShot(10, walk);  // the modal one is yet to open
+          WalkAccessibleTree(where, modal ? modal : window, row);
+          if (modal) modal->close();
+          walked = true;
+        };
+        QTimer::singleShot(0, walk);
+        window = row.open(program);
+        QTRY_VERIFY(!program.frmMain.Timer1->isActive());
+        QTRY_VERIFY(walked);
+        if (QTest::currentTestFailed()) return;
+      }
+    }
+  }
+
+  // A screen reader's press of a button that opens a modal window is
+  // answered at once: the window opens after the press has returned.
+  void aPressThatOpensAModalWindowReturnsAtOnce() {
+    const std::pair<const char*, std::function<QAbstractButton*(TProgramWindows&)>> rows[] = {
+        {"settings", [](TProgramWindows& p) -> QAbstractButton* { return p.frmMain.btnOptions; }},
+        {"catalogue, add",
+         [](TProgramWindows& p) -> QAbstractButton* {
+           p.frmFunc.ShowCatalogue();
+           p.frmFunc.PageControl->setCurrentIndex(1);
+           return p.frmFunc.btnAdd;
+         }},
+    };
+    for (const auto& [what, button] : rows) {
+      TMainFixture f;
+      TProgramWindows program(f.Dir(), &f.hotKey);
+      program.frmMain.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&program.frmMain));
+      QAbstractButton* b = button(program);
+      bool pressing = true, openedWhilePressing = false, opened = false;
+      std::function<void()> closeModal = [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) return QTimer::singleShot(10, closeModal);
+        openedWhilePressing = pressing;
+        opened = true;
+        modal->close();
+      };
+      QTimer::singleShot(0, closeModal);
+      QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      pressing = false;
+      QTRY_VERIFY2(opened, what);
+      QVERIFY2(!openedWhilePressing, what);
+    }
+  }
+
+  // A settled result is told once (by the result field's description, whose
+  // change goes to the screen reader); keys that follow each other, and a
+  // held key's repeats, tell nothing until they stop.
+  void aSettledResultIsToldOnce() {
+    TMainFixture f;
+    TfrmMain& w = f.Show();
+    QList<QString> told;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      const QString now = QAccessible::queryAccessibleInterface(w.edOutput)->text(QAccessible::Description);
+      if (!now.isEmpty() && (told.isEmpty() || told.last() != now)) told << now;
+    });
+    watch.start(5);
+    QTest::keyClicks(w.cbInput->lineEdit(), QStringLiteral("12+3"));
+    QTest::qWait(TOutputField::kSettleMs / 2);
+    QCOMPARE(told.size(), 0);
+    QTRY_COMPARE(told, QList<QString>{w.edOutput->text()});
+    for (int i = 0; i < 40; ++i) {  // a held "1", repeating every 30 ms
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), i > 0);
+      QCoreApplication::sendEvent(w.cbInput->lineEdit(), &press);
+      QTest::qWait(30);
+    }
+    QCOMPARE(told.size(), 1);
+    QTRY_COMPARE(told.size(), 2);
+    QCOMPARE(told.last(), w.edOutput->text());
+  }
+
+  void screenReadersHearTheRussianNamesAsWritten() {
     TMainFixture f;
     TfrmMain& w = f.Show();
     QTest::mouseClick(w.btnOnTop, Qt::LeftButton);  // a toggle's name outlives its state
-    QList<QAccessibleInterface*> todo{QAccessible::queryAccessibleInterface(&w)};
-    for (int next = 0; next < todo.size(); ++next) {
-      for (int i = 0; i < todo[next]->childCount(); ++i) todo << todo[next]->child(i);
-      const QAccessible::Role role = todo[next]->role();
-      if (role == QAccessible::Button || role == QAccessible::EditableText || role == QAccessible::ComboBox)
-        QVERIFY2(!todo[next]->text(QAccessible::Name).isEmpty(), todo[next]->object()->metaObject()->className());
-    }
     const std::pair<QWidget*, const char*> rows[] = {
         {w.btnOnTop, "Поверх всех окон"}, {w.btnError, "Сообщения об ошибках"}, {w.btnMinimize, "Свернуть"},
-        {w.btnCopy, "Копировать результат в буфер обмена"}, {w.btnNFormat2, "Формат результата"},
-        {w.cbInput, "Выражение"}, {w.edOutput, "Результат 1"}, {w.edOutput3, "Результат 3"}};
+        {w.btnRollUp, "Нижняя панель"}, {w.btnCopy, "Копировать результат в буфер обмена"},
+        {w.btnNFormat2, "Формат результата 2"}, {w.cbInput, "Выражение"}, {w.edOutput, "Результат 1"},
+        {w.edOutput3, "Результат 3"}};
     for (const auto& [control, name] : rows)
       QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), QString(name));
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.btnNFormat)->text(QAccessible::Description),
+             FormatCodeText(w.btnNFormat->Tag));
+    QAccessibleInterface* angle = QAccessible::queryAccessibleInterface(w.btnAngle);
+    const QString before = angle->text(QAccessible::Description);
+    QTest::mouseClick(w.btnAngle, Qt::LeftButton);
+    QVERIFY(!before.isEmpty() && angle->text(QAccessible::Description) != before);
   }
 
   void onADarkDesktopEveryTextAndGlyphKeepsItsContrast() {

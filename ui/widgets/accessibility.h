@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a screen reader hears of a control where its class alone does not
+// tell: a window or a panel made of a plain widget, a tool button that
+// switches something on and off, a list box named by what it sets, a
+// hand-made link. Each call marks the widget; a factory installed with the
+// first call gives marked widgets their accessible interface, so the marks
+// go on before the widget is first asked about (in its window's
+// constructor).
+#include <QAccessible>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QWidget;
+
+// The role a plain widget is announced with: a window as a frame rather
+// than a filler, an inner panel as a panel rather than a window.
+void SetAccessibleRole(QWidget* widget, QAccessible::Role role);
+// A button that switches a state on and off without being a checkable
+// button (its picture shows the state): announced as checkable, checked
+// while on. Called again after every switch with the new state.
+void SetAccessibleToggle(QAbstractButton* button, bool on);
+// A button whose click opens a modal window: a screen reader's press clicks
+// it once the press has returned, so that the reader is answered at once
+// rather than when the window closes (a click of the mouse is unchanged).
+void PressLaterForScreenReaders(QAbstractButton* button);
+// A drop-down list announced by its accessible name (what it sets) with
+// its current item as value and description; its list is part of the tree
+// only while open.
+void NameListByPurpose(QComboBox* box);
+// A label that opens something when clicked: a link whose press action
+// calls the label's invokable Click().
+void SetAccessibleLink(QLabel* label);
+// Sets the description and tells a screen reader it changed (the toolkit
+// changes it silently).
+void TellAccessibleDescription(QWidget* widget, const QString& description);
