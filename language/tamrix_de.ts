@@ -328,6 +328,10 @@
         <translation>© 2026 Tamrix-Entwickler
 Lizenz GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Значок Tamrix</source>
+        <translation>Tamrix-Symbol</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindowViewer</name>
@@ -628,6 +632,22 @@ Zwischenablage kopieren</translation>
         <translation>Immer im Vordergrund: hier nicht verfügbar;
 wählen Sie „Im Vordergrund halten“ im Fenstermenü des Desktops</translation>
     </message>
+    <message>
+        <source>Нижняя панель</source>
+        <translation>Untere Leiste</translation>
+    </message>
+    <message>
+        <source>Радианы</source>
+        <translation>Bogenmaß</translation>
+    </message>
+    <message>
+        <source>Градусы</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Формат результата %1</source>
+        <translation>Ergebnisformat %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -706,6 +726,14 @@ wählen Sie „Im Vordergrund halten“ im Fenstermenü des Desktops</translatio
     <message>
         <source>Язык рабочего стола</source>
         <translation>Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Образец шрифта</source>
+        <translation>Schriftprobe</translation>
     </message>
 </context>
 <context>

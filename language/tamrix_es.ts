@@ -328,6 +328,10 @@
         <translation>© 2026 Desarrolladores de Tamrix
 Licencia GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Значок Tamrix</source>
+        <translation>Icono de Tamrix</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindowViewer</name>
@@ -628,6 +632,22 @@ al portapapeles</translation>
         <translation>Siempre encima: no disponible aquí;
 elija «Mantener por encima de las demás» en el menú de ventana del escritorio</translation>
     </message>
+    <message>
+        <source>Нижняя панель</source>
+        <translation>Panel inferior</translation>
+    </message>
+    <message>
+        <source>Радианы</source>
+        <translation>Radianes</translation>
+    </message>
+    <message>
+        <source>Градусы</source>
+        <translation>Grados</translation>
+    </message>
+    <message>
+        <source>Формат результата %1</source>
+        <translation>Formato del resultado %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -706,6 +726,14 @@ elija «Mantener por encima de las demás» en el menú de ventana del escritori
     <message>
         <source>Язык рабочего стола</source>
         <translation>Idioma del escritorio</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Образец шрифта</source>
+        <translation>Muestra de la fuente</translation>
     </message>
 </context>
 <context>

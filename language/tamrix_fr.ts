@@ -328,6 +328,10 @@
         <translation>© 2026 Les développeurs de Tamrix
 Licence GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Значок Tamrix</source>
+        <translation>Icône de Tamrix</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindowViewer</name>
@@ -628,6 +632,22 @@ dans le presse-papiers</translation>
         <translation>Toujours au premier plan&#xa0;: indisponible ici&#xa0;;
 choisissez «&#xa0;Conserver au-dessus des autres&#xa0;» dans le menu de fenêtre du bureau</translation>
     </message>
+    <message>
+        <source>Нижняя панель</source>
+        <translation>Panneau inférieur</translation>
+    </message>
+    <message>
+        <source>Радианы</source>
+        <translation>Radians</translation>
+    </message>
+    <message>
+        <source>Градусы</source>
+        <translation>Degrés</translation>
+    </message>
+    <message>
+        <source>Формат результата %1</source>
+        <translation>Format du résultat %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -706,6 +726,14 @@ choisissez «&#xa0;Conserver au-dessus des autres&#xa0;» dans le menu de fenêt
     <message>
         <source>Язык рабочего стола</source>
         <translation>Langue du bureau</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Образец шрифта</source>
+        <translation>Aperçu de la police</translation>
     </message>
 </context>
 <context>

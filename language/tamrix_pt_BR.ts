@@ -328,6 +328,10 @@
         <translation>© 2026 Desenvolvedores do Tamrix
 Licença GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Значок Tamrix</source>
+        <translation>Ícone do Tamrix</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindowViewer</name>
@@ -628,6 +632,22 @@ para a área de transferência</translation>
         <translation>Sempre no topo: indisponível aqui;
 escolha “Manter acima das outras” no menu da janela da área de trabalho</translation>
     </message>
+    <message>
+        <source>Нижняя панель</source>
+        <translation>Painel inferior</translation>
+    </message>
+    <message>
+        <source>Радианы</source>
+        <translation>Radianos</translation>
+    </message>
+    <message>
+        <source>Градусы</source>
+        <translation>Graus</translation>
+    </message>
+    <message>
+        <source>Формат результата %1</source>
+        <translation>Formato do resultado %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -706,6 +726,14 @@ escolha “Manter acima das outras” no menu da janela da área de trabalho</tr
     <message>
         <source>Язык рабочего стола</source>
         <translation>Idioma da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Образец шрифта</source>
+        <translation>Amostra da fonte</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,10 @@
         <translation>© 2026 Розробники Tamrix
 Ліцензія GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Значок Tamrix</source>
+        <translation>Значок Tamrix</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindowViewer</name>
@@ -628,6 +632,22 @@
         <translation>Поверх усіх вікон: тут недоступно;
 виберіть «Поверх інших вікон» у меню вікна стільниці</translation>
     </message>
+    <message>
+        <source>Нижняя панель</source>
+        <translation>Нижня панель</translation>
+    </message>
+    <message>
+        <source>Радианы</source>
+        <translation>Радіани</translation>
+    </message>
+    <message>
+        <source>Градусы</source>
+        <translation>Градуси</translation>
+    </message>
+    <message>
+        <source>Формат результата %1</source>
+        <translation>Формат результату %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -706,6 +726,14 @@
     <message>
         <source>Язык рабочего стола</source>
         <translation>Мова робочого столу</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>Клавіша</translation>
+    </message>
+    <message>
+        <source>Образец шрифта</source>
+        <translation>Зразок шрифту</translation>
     </message>
 </context>
 <context>

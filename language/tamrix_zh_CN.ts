@@ -328,6 +328,10 @@
         <translation>© 2026 Tamrix 开发者
 许可证 GPL-3.0-or-later</translation>
     </message>
+    <message>
+        <source>Значок Tamrix</source>
+        <translation>Tamrix 图标</translation>
+    </message>
 </context>
 <context>
     <name>THelpWindowViewer</name>
@@ -628,6 +632,22 @@
         <translation>总在最前：此处不可用，
 请在桌面的窗口菜单中选择“保持在其他窗口之上”</translation>
     </message>
+    <message>
+        <source>Нижняя панель</source>
+        <translation>下方面板</translation>
+    </message>
+    <message>
+        <source>Радианы</source>
+        <translation>弧度</translation>
+    </message>
+    <message>
+        <source>Градусы</source>
+        <translation>角度</translation>
+    </message>
+    <message>
+        <source>Формат результата %1</source>
+        <translation>结果格式 %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmOptions</name>
@@ -706,6 +726,14 @@
     <message>
         <source>Язык рабочего стола</source>
         <translation>桌面语言</translation>
+    </message>
+    <message>
+        <source>Клавиша</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>Образец шрифта</source>
+        <translation>字体示例</translation>
     </message>
 </context>
 <context>
