@@ -32,6 +32,11 @@ void NameListByPurpose(QComboBox* box);
 // A label that opens something when clicked: a link whose press action
 // calls the label's invokable Click().
 void SetAccessibleLink(QLabel* label);
+// Makes the interfaces of this file known to the toolkit. The calls above
+// do it themselves; it is needed only where a widget is read without a mark:
+// a text browser shown as a window of its own (the help) is a window holding
+// a document, whose links are links a screen reader can press.
+void InstallAccessibleInterfaces();
 // Sets the description and tells a screen reader it changed (the toolkit
 // changes it silently).
 void TellAccessibleDescription(QWidget* widget, const QString& description);

@@ -10,12 +10,15 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
 
 #include "mainfixture.h"
+#include "platform/helpdocument.h"
+#include "platform/helpwindow.h"
 #include "language/availablelanguages.h"
 #include "storage/mainsettings.h"
 #include "storage/profilefile.h"
@@ -50,7 +53,8 @@ QAction* SysItem(TfrmMain& w, int command) {
   return nullptr;
 }
 // A window of the accessibility walk: how it is opened, the toggles it has
-// with their states, the controls it hides, its links.
+// with their states, the controls it hides, its links, and the links at
+// least its document holds (the help page's).
 struct TAccessibleWindowRow {
   struct TToggle {
     const char* name;
@@ -61,6 +65,7 @@ struct TAccessibleWindowRow {
   std::vector<TToggle> toggles;
   std::vector<const char*> hidden;  // neither showing nor focusable
   std::vector<const char*> links;
+  int documentLinks = 0;
 };
 
 void WalkAccessibleTree(const QString& where, QWidget* window, const TAccessibleWindowRow& row) {
@@ -71,6 +76,7 @@ void WalkAccessibleTree(const QString& where, QWidget* window, const TAccessible
                                          QAccessible::Graphic,  QAccessible::Window,   QAccessible::Dialog};
   const QSet<QAccessible::Role> fields{QAccessible::EditableText, QAccessible::ComboBox, QAccessible::SpinBox};
   QHash<QString, QString> buttonNames;
+  int documentLinks = 0;
   QList<std::pair<QAccessibleInterface*, bool>> todo{{QAccessible::queryAccessibleInterface(window), false}};
   for (int next = 0; next < todo.size(); ++next) {
     auto [a, parentHidden] = todo[next];
@@ -94,6 +100,8 @@ void WalkAccessibleTree(const QString& where, QWidget* window, const TAccessible
       QVERIFY2(a->actionInterface() &&
                    a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()),
                qPrintable(what + QStringLiteral(" cannot be pressed")));
+    if (role == QAccessible::Document)
+      for (int i = 0; i < a->childCount(); ++i) documentLinks += a->child(i)->role() == QAccessible::Link;
     if (role == QAccessible::SpinBox) {
       QAccessibleValueInterface* v = a->valueInterface();
       QVERIFY2(v && v->maximumValue().toInt() > v->minimumValue().toInt(), qPrintable(what + QStringLiteral(" has no range")));
@@ -112,6 +120,7 @@ void WalkAccessibleTree(const QString& where, QWidget* window, const TAccessible
     const QAccessible::State state = QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name))->state();
     QVERIFY2(state.invisible && !state.focusable, qPrintable(where + name));
   }
+  QVERIFY2(documentLinks >= row.documentLinks, qPrintable(where + QStringLiteral("the document's links are missing")));
   for (const char* name : row.links)
     QCOMPARE(QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(name))->role(), QAccessible::Link);
 }
@@ -442,6 +451,13 @@ class TestMainBehaviour : public QObject {
         {"settings", [](TProgramWindows& p) -> QWidget* { p.frmOptions.show(); return &p.frmOptions; }, {}, {}, {}},
         {"about", [](TProgramWindows& p) -> QWidget* { p.aboutBox.show(); return &p.aboutBox; }, {}, {},
          {"zqLink1", "zqLink2"}},
+        {"help",
+         [](TProgramWindows&) -> QWidget* {
+           static THelpWindowViewer help;
+           help.ShowTopic(QStringLiteral("Tamrix.hlp"), 2);
+           return help.Browser();
+         },
+         {}, {}, {}, kHelpTopicCount},
     };
     for (const TLanguageChoice& language : AvailableLanguages()) {
       for (const TAccessibleWindowRow& row : rows) {
