@@ -7,7 +7,10 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -18,7 +21,7 @@ namespace {
 constexpr char kKind[] = "tamrixAccessibleKind";
 constexpr char kRole[] = "tamrixAccessibleRole";
 constexpr char kOn[] = "tamrixAccessibleOn";
-enum TKind { RoleOnly = 1, Toggle, PurposeList, Link, OpensModal };
+enum TKind { RoleOnly = 1, Toggle, PurposeList, Link, OpensModal, ClosedList, ShownPages };
 
 // Clicks are given back to the event loop first: a click that opens a modal
 // window would otherwise keep the screen reader's call waiting until that
@@ -63,21 +66,25 @@ class TOpensModalInterface : public TMarkedInterface {
   }
 };
 
-class TPurposeListInterface : public TMarkedInterface {
+// A drop-down list: its line (when it can be typed in) always, its list
+// only while it is open. The toolkit's items reckon with their list's place
+// and not with whether it shows, so the items of a list opened once and
+// closed again would still say they show.
+class TListBoxInterface : public TMarkedInterface {
  public:
-  explicit TPurposeListInterface(QWidget* w) : TMarkedInterface(w, QAccessible::ComboBox) {}
+  explicit TListBoxInterface(QWidget* w) : TMarkedInterface(w, QAccessible::ComboBox) {}
   QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value || t == QAccessible::Description) return Box()->currentText();
+    if (t == QAccessible::Value) return Box()->currentText();
     return QAccessibleWidget::text(t);
   }
-  // The list belongs to the tree only while it shows.
-  int childCount() const override { return Box()->view()->isVisible() ? 1 : 0; }
+  int childCount() const override { return Children().size(); }
   QAccessibleInterface* child(int index) const override {
-    return index == 0 && childCount() ? QAccessible::queryAccessibleInterface(Box()->view()) : nullptr;
+    const QList<QWidget*> children = Children();
+    return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
-    return childCount() && child && child->object() == Box()->view() ? 0 : -1;
+    return child ? int(Children().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
   }
   QStringList actionNames() const override {
     return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
@@ -87,6 +94,46 @@ class TPurposeListInterface : public TMarkedInterface {
       QTimer::singleShot(0, Box(), &QComboBox::showPopup);
     else
       QAccessibleWidget::doAction(name);
+  }
+
+ private:
+  QList<QWidget*> Children() const {
+    QList<QWidget*> children;
+    if (QWidget* line = Box()->lineEdit()) children << line;
+    if (Box()->view()->isVisible()) children << Box()->view();
+    return children;
+  }
+};
+
+// Named by what it sets, its current item told as its description as well.
+class TPurposeListInterface : public TListBoxInterface {
+ public:
+  using TListBoxInterface::TListBoxInterface;
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) return Box()->currentText();
+    return TListBoxInterface::text(t);
+  }
+};
+
+// The pages of a tab widget: the one shown only. A hidden page of lists
+// would otherwise offer its items as showing (see the lists above).
+class TShownPagesInterface : public TMarkedInterface {
+ public:
+  explicit TShownPagesInterface(QWidget* w) : TMarkedInterface(w, QAccessible::LayeredPane) {}
+  int childCount() const override { return Shown().size(); }
+  QAccessibleInterface* child(int index) const override { return Shown().value(index); }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return int(Shown().indexOf(const_cast<QAccessibleInterface*>(child)));
+  }
+
+ private:
+  QList<QAccessibleInterface*> Shown() const {
+    QList<QAccessibleInterface*> shown;
+    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+      QAccessibleInterface* page = QAccessibleWidget::child(i);
+      if (page && !page->state().invisible) shown << page;
+    }
+    return shown;
   }
 };
 
@@ -394,6 +441,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     case PurposeList: return new TPurposeListInterface(w);
     case Link: return new TLinkInterface(w);
     case OpensModal: return new TOpensModalInterface(w);
+    case ClosedList: return new TListBoxInterface(w);
+    case ShownPages: return new TShownPagesInterface(w);
     default: return nullptr;
   }
 }
@@ -434,6 +483,12 @@ void SetAccessibleToggle(QAbstractButton* button, bool on) {
 }
 
 void NameListByPurpose(QComboBox* box) { Mark(box, PurposeList); }
+
+void HideClosedList(QComboBox* box) { Mark(box, ClosedList); }
+
+void ExposeShownPageOnly(QTabWidget* tabs) {
+  if (auto* pages = tabs->findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly)) Mark(pages, ShownPages);
+}
 
 void PressLaterForScreenReaders(QAbstractButton* button) { Mark(button, OpensModal); }
 
