@@ -220,7 +220,6 @@ class TTextLinkInterface : public QAccessibleInterface, public QAccessibleAction
     }
     s.focusable = true;
     s.linked = true;
-    s.traversed = false;
     s.invisible = !m_browser->isVisible();
     const QRect page(m_browser->viewport()->mapToGlobal(QPoint(0, 0)), m_browser->viewport()->size());
     s.offscreen = s.invisible || !page.intersects(rect());
