@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The calculator as a screen reader meets it over AT-SPI: the main window's
-and the entry editor's controls with their names, roles and states.
+and the entry editor's controls with their names, roles and states, and the
+help as a document whose links are pressed.
 Every wait has a limit; a failure names what was missing."""
 import sys
 import time
@@ -117,4 +118,18 @@ for name in ("Категория", "Имя", "Значение", "Описани
         if not labelled:
             fail("the editor's field %r has neither the name nor the label" % name)
 press(must(editor, "Отмена", buttons))
+
+# The help: a window holding a document, whose links are links with a press
+# that opens their page; the document is read anew.
+documents = (pyatspi.ROLE_DOCUMENT_FRAME, pyatspi.ROLE_DOCUMENT_TEXT)
+press(must(main, "Справка", buttons))
+helpwin = wait_for("the help window as a frame", lambda: window(app, pyatspi.ROLE_FRAME, "Справка Tamrix"))
+page = wait_for("the help page as a document", lambda: next(
+    (n for n in descendants(helpwin) if n.getRole() in documents), None))
+link = must(page, "Функции и константы", (pyatspi.ROLE_LINK,))
+if not link.getState().contains(pyatspi.STATE_FOCUSABLE):
+    fail("the help's link cannot take the focus")
+press(link)
+wait_for("the linked help page", lambda: True if "Двойной щелчок" in page.queryText().getText(0, -1) else None)
+must(page, "Главное окно", (pyatspi.ROLE_LINK,))
 print("PASS")

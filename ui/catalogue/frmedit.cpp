@@ -23,6 +23,7 @@
 #include "ui/catalogue/editorrows.h"
 #include "ui/widgets/errordisplay.h"
 #include "ui/catalogue/typingfilters.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/anchors.h"
 #include "ui/widgets/screenclamp.h"
 #include "ui/widgets/windowplace.h"
@@ -108,6 +109,7 @@ TfrmEdit::TfrmEdit(TZQParser& parser, TProfileFile& settings, QWidget* parent)
   cbCategory = Place(new QComboBox(this), 8, 20, 233, 21);
   cbCategory->setEditable(true);
   cbCategory->setInsertPolicy(QComboBox::NoInsert);
+  HideClosedList(cbCategory);
   Label1 = PlaceLabel(new QLabel(this), 8, 48);
   edName = Place(new QLineEdit(this), 8, 64, 81, 21);
   Label2 = PlaceLabel(new QLabel(this), 96, 48);

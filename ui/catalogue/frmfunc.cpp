@@ -155,6 +155,7 @@ void TfrmFunc::BuildControls() {
   PageControl->addTab(vtFunc, QString());
   PageControl->addTab(vtVar, QString());
   PageControl->addTab(vtUserFunc, QString());
+  ExposeShownPageOnly(PageControl);
   // The window opens, and grows at a larger font, wide enough for the three
   // captions whole (WidenToTabs). Made narrower by the user, the captions
   // shrink, cut in the middle, so that all three tabs stay in view; each

@@ -123,6 +123,7 @@ void TfrmMain::BuildControls() {
   btnMinimize->setIcon(Glyph("MINIMIZE"));
 
   cbInput = Make<TzqComboBox>(Panel1, "cbInput", QRect(2, 32, 363, 24));
+  HideClosedList(cbInput);  // the expression history
   btnStore = MakeButton(Panel1, "btnStore", 366, 32, "STORE");
   edOutput = MakeOutput(Panel1, "edOutput", QRect(2, 64, 362, 24));
   btnNFormat = Make<TFormatButton>(Panel1, "btnNFormat", QRect(366, 64, 24, 24));

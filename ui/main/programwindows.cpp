@@ -11,6 +11,7 @@
 
 #include "ui/catalogue/cataloguecontext.h"
 #include "ui/options/runoptionsdialog.h"
+#include "ui/widgets/accessibility.h"
 
 TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* hotKey)
     : TProgramWindows(programDir, hotKey, ReadMainSettings(TProfileFile(programDir + kSettingsFileName))) {}
@@ -35,6 +36,8 @@ TProgramWindows::TProgramWindows(const std::string& programDir, THotKeyService* 
   // Every window of the program, the message boxes and standard dialogs
   // included, shows the program icon in the taskbar and the window switcher.
   QApplication::setWindowIcon(ProgramIcon());
+  // The help window, made later, is read by the program's interfaces too.
+  InstallAccessibleInterfaces();
   frmMain.ShowAbout = [this] { aboutBox.exec(); };
   frmMain.ShowFunc = [this] { frmFunc.ShowCatalogue(); };
   frmMain.ShowOptions = [this] {

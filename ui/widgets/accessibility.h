@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QComboBox;
 class QLabel;
+class QTabWidget;
 class QWidget;
 
 // The role a plain widget is announced with: a window as a frame rather
@@ -29,9 +30,19 @@ void PressLaterForScreenReaders(QAbstractButton* button);
 // its current item as value and description; its list is part of the tree
 // only while open.
 void NameListByPurpose(QComboBox* box);
+// A drop-down list named by its label: its list is part of the tree only
+// while open, so that the items of a closed one are not offered.
+void HideClosedList(QComboBox* box);
+// A tab widget whose hidden pages are not offered, nor what they hold.
+void ExposeShownPageOnly(QTabWidget* tabs);
 // A label that opens something when clicked: a link whose press action
 // calls the label's invokable Click().
 void SetAccessibleLink(QLabel* label);
+// Makes the interfaces of this file known to the toolkit. The calls above
+// do it themselves; it is needed only where a widget is read without a mark:
+// a text browser shown as a window of its own (the help) is a window holding
+// a document, whose links are links a screen reader can press.
+void InstallAccessibleInterfaces();
 // Sets the description and tells a screen reader it changed (the toolkit
 // changes it silently).
 void TellAccessibleDescription(QWidget* widget, const QString& description);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help file's topics and the window that shows them.
+#include <QAccessible>
 #include <QDialog>
 #include <QTextBrowser>
 #include <QTextBlock>
@@ -10,6 +11,7 @@
 
 #include "platform/helpdocument.h"
 #include "platform/helpwindow.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/legiblecolor.h"
 
 namespace {
@@ -30,6 +32,8 @@ class TestHelpViewer : public QObject {
   void headingsAndHeadersReadOnEveryPalette_data();
   void headingsAndHeadersReadOnEveryPalette();
   void escClosesTheWindow();
+  void screenReadersFollowTheLinks_data();
+  void screenReadersFollowTheLinks();
 };
 
 void TestHelpViewer::topicUrl_data() {
@@ -210,6 +214,57 @@ void TestHelpViewer::escClosesTheWindow() {
   QVERIFY(QTest::qWaitForWindowActive(viewer.Browser()));
   QTest::keyClick(viewer.Browser(), Qt::Key_Escape);
   QVERIFY(!viewer.Browser()->isVisible());
+}
+
+void TestHelpViewer::screenReadersFollowTheLinks_data() {
+  QTest::addColumn<int>("from");
+  QTest::addColumn<int>("to");
+  QTest::addColumn<QString>("words");  // of the page the link leads to
+  QTest::newRow("main window to catalogue") << 1 << 2 << "Двойной щелчок";
+  QTest::newRow("catalogue to settings") << 2 << 3 << "Клавиши вызова";
+  QTest::newRow("function editor to main window") << 5 << 1 << "Control+Shift+C";
+}
+
+// The page is a document in a window named by its title; its links are
+// links whose press opens the page a click opens, and which the reader
+// finds anew on the new page.
+void TestHelpViewer::screenReadersFollowTheLinks() {
+  QFETCH(int, from);
+  QFETCH(int, to);
+  QFETCH(QString, words);
+  InstallAccessibleInterfaces();
+  THelpWindowViewer viewer;
+  viewer.ShowTopic("Tamrix.hlp", from);
+  QTextBrowser* browser = viewer.Browser();
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(browser);
+  QCOMPARE(window->role(), QAccessible::Window);
+  QCOMPARE(window->text(QAccessible::Name), browser->windowTitle());
+  QAccessibleInterface* page = QAccessible::queryAccessibleInterface(browser->viewport());
+  QCOMPARE(page->role(), QAccessible::Document);
+  QVERIFY(window->indexOfChild(page) >= 0 && page->parent() == window);
+  const auto linkTo = [&](int topic) -> QAccessibleInterface* {
+    for (int i = 0; i < page->childCount(); ++i)
+      if (page->child(i)->text(QAccessible::Value) == QString("topic%1.html").arg(topic)) return page->child(i);
+    return nullptr;
+  };
+  QAccessibleInterface* link = linkTo(to);
+  QVERIFY(link);
+  QCOMPARE(link->role(), QAccessible::Link);
+  QVERIFY(link->state().focusable && link->state().linked && !link->rect().isEmpty());
+  QCOMPARE(page->indexOfChild(link) >= 0, true);
+  QVERIFY(!link->text(QAccessible::Name).isEmpty());
+  QVERIFY(page->textInterface()->text(0, -1).contains(link->text(QAccessible::Name)));
+  link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  QCOMPARE(browser->source().fileName(), QString("topic%1.html").arg(from));  // the press returns first
+  QTRY_COMPARE(browser->source().fileName(), QString("topic%1.html").arg(to));
+  QVERIFY(page->textInterface()->text(0, page->textInterface()->characterCount()).contains(words));
+  QVERIFY(linkTo(from) && linkTo(from)->isValid());
+  QVERIFY(page->childCount() >= kHelpTopicCount);
+  // Tab still goes from link to link, and the reader hears which.
+  QVERIFY(QTest::qWaitForWindowActive(browser));
+  QVERIFY(!page->focusChild());
+  QTest::keyClick(browser, Qt::Key_Tab);
+  QVERIFY(page->focusChild() && page->focusChild()->role() == QAccessible::Link);
 }
 
 QTEST_MAIN(TestHelpViewer)
