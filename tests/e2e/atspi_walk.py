@@ -3,10 +3,12 @@
 and the entry editor's controls with their names, roles and states, and the
 help as a document whose links are pressed.
 Every wait has a limit; a failure names what was missing."""
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib  # pyatspi's events come through GLib's main loop
 
 
 def fail(message):
@@ -99,6 +101,29 @@ for name in ("Результат 2", "Формат результата 2"):
         fail("%r is offered while the lower panel is in" % name)
 if named(main, "Свернуть", buttons) is None or named(main, "Выражение") is None:
     fail("the minimise button or the expression line has no name")
+
+# A new result is told without moving the focus: once it has settled, one
+# change of the first result field's description, which a reader speaks.
+told = []
+pyatspi.Registry.registerEventListener(
+    lambda event: told.append(event) if event.source.name == "Результат 1" else None,
+    "object:property-change:accessible-description")
+line = next((n for n in descendants(must(main, "Выражение")) if n.getRole() in (pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY)
+             and "EditableText" in n.get_interfaces()), None)
+if line is None:
+    fail("the expression line cannot be typed into")
+# Typed as a user types: the line evaluates what the keys change.
+line.queryComponent().grabFocus()
+subprocess.run(["xdotool", "search", "--sync", "--name", "^Tamrix$", "windowfocus", "--sync"],
+               timeout=10, check=False)
+subprocess.run(["xdotool", "type", "--delay", "30", "6*7"], timeout=10, check=True)
+deadline = time.monotonic() + 5
+while time.monotonic() < deadline and not (told and time.monotonic() > deadline - 3):
+    GLib.MainContext.default().iteration(False)
+    time.sleep(0.02)
+result = must(main, "Результат 1")
+if len(told) != 1 or result.description != result.queryText().getText(0, -1) or not result.description.startswith("4.2"):
+    fail("the settled result 6*7 was told %d times, as %r" % (len(told), result.description))
 
 # The entry editor, as the catalogue's Add opens it: the press is answered
 # before the editor closes.

@@ -10,7 +10,7 @@ void TFormatButton::SetCode(int code) {
   Tag = code;
   setText(FormatButtonText(code));
   // The caption is a letter or two; a screen reader hears the format whole.
-  TellAccessibleDescription(this, FormatCodeText(code));
+  setAccessibleDescription(FormatCodeText(code));
 }
 
 void TFormatButton::changeEvent(QEvent* event) {

@@ -236,7 +236,7 @@ void TfrmMain::ShowToggleHints() {
   SetAccessibleToggle(btnOnTop, OnTop);
   SetAccessibleToggle(btnError, Parser.ErrorOn);
   SetAccessibleToggle(btnRollUp, DropOut);
-  TellAccessibleDescription(btnAngle, Parser.Angle ? tr("Радианы") : tr("Градусы"));
+  btnAngle->setAccessibleDescription(Parser.Angle ? tr("Радианы") : tr("Градусы"));
 }
 
 void TfrmMain::Retranslate() {

@@ -220,9 +220,3 @@ void PressLaterForScreenReaders(QAbstractButton* button) { Mark(button, OpensMod
 
 void SetAccessibleLink(QLabel* label) { Mark(label, Link); }
 
-void TellAccessibleDescription(QWidget* widget, const QString& description) {
-  if (widget->accessibleDescription() == description) return;
-  widget->setAccessibleDescription(description);
-  QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&event);
-}

@@ -43,6 +43,3 @@ void SetAccessibleLink(QLabel* label);
 // a text browser shown as a window of its own (the help) is a window holding
 // a document, whose links are links a screen reader can press.
 void InstallAccessibleInterfaces();
-// Sets the description and tells a screen reader it changed (the toolkit
-// changes it silently).
-void TellAccessibleDescription(QWidget* widget, const QString& description);

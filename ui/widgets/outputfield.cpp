@@ -48,7 +48,7 @@ void TOutputField::Announce() {
   // settled result: the description holds that result.
   if (text() == m_announced) return;
   m_announced = text();
-  TellAccessibleDescription(this, m_announced);
+  setAccessibleDescription(m_announced);
 }
 
 QRect TOutputField::TextRect() const {
