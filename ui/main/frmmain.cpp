@@ -78,6 +78,10 @@ TfrmMain::TfrmMain(TMainServices services, QWidget* parent)
 
 TfrmMain::~TfrmMain() {
   qApp->removeEventFilter(this);
+  // The base class still closes a window that shows, and the input line's
+  // focus-out then reports its text as chosen: nothing the children say may
+  // reach this window once its own part is gone.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   // The destruction of the window releases the hot key.
   if (m_services.HotKey) m_services.HotKey->Unregister();
 }
