@@ -153,12 +153,13 @@ echo "ok: --toggle with the launcher's token brings the window forward"
 # Each wtype lends the seat a keyboard of its own and takes it back when it
 # ends, which closes an open popup: the menu is opened and used in one run,
 # and under load, when the menu opens late and the keys go astray, the whole
-# run is tried again with a longer pause, after Esc. Each run waits before
-# its first key: a key pressed before the window has been told that the
-# new keyboard entered reaches it only as "already held", never as a press.
+# run is tried again with longer pauses, after Esc. Each run also waits
+# before its first key: a key pressed before the window has been told that
+# the new keyboard entered reaches it only as "already held", never as a
+# press.
 moved() { grep -q "^tamrix.move: the desktop's move requested" "$work/tamrix.log"; }
 for pause in 500 1500 3000; do
-  timeout 10 wtype -s 300 -M ctrl -k m -m ctrl -s "$pause" -k Down -s 200 -k Return || fail "no key could be typed"
+  timeout 10 wtype -s "$pause" -M ctrl -k m -m ctrl -s "$pause" -k Down -s 200 -k Return || fail "no key could be typed"
   wait_until 5 moved && break
   timeout 10 wtype -s 300 -k Escape || true
 done
