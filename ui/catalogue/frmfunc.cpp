@@ -29,6 +29,7 @@
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/errordisplay.h"
 #include "ui/widgets/anchors.h"
+#include "ui/widgets/buttonhint.h"
 #include "ui/widgets/borderdrag.h"
 #include "ui/widgets/screenclamp.h"
 #include "ui/widgets/windowplace.h"
@@ -65,10 +66,6 @@ QKeySequence AddKey() { return QKeySequence(Qt::Key_Insert); }
 QKeySequence ChangeKey() { return QKeySequence(Qt::Key_F2); }
 QKeySequence DeleteKey() { return QKeySequence(Qt::Key_Delete); }
 
-QString WithKey(const QString& hint, const QKeySequence& key) {
-  return hint + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
-}
-
 }  // namespace
 
 TfrmFunc::~TfrmFunc() = default;
@@ -86,17 +83,12 @@ TfrmFunc::TfrmFunc(const TCatalogueContext& context, TfrmEdit& editor, QWidget* 
 
 void TfrmFunc::Retranslate() {
   setWindowTitle(tr("Функции и константы"));
-  btnAdd->setToolTip(WithKey(tr("Добавить"), AddKey()));
-  btnChange->setToolTip(WithKey(tr("Изменить"), ChangeKey()));
-  btnDel->setToolTip(WithKey(tr("Удалить"), DeleteKey()));
-  btnHelp->setToolTip(WithKey(tr("Справка"), QKeySequence(Qt::Key_F1)));
-  btnClose->setToolTip(WithKey(tr("Закрыть"), QKeySequence(Qt::Key_Escape)));
-  // The buttons show only a picture: their words are their names.
-  btnAdd->setAccessibleName(tr("Добавить"));
-  btnChange->setAccessibleName(tr("Изменить"));
-  btnDel->setAccessibleName(tr("Удалить"));
-  btnHelp->setAccessibleName(tr("Справка"));
-  btnClose->setAccessibleName(tr("Закрыть"));
+  // The buttons show only a picture: their hints are their names too.
+  SetHint(btnAdd, tr("Добавить"), AddKey());
+  SetHint(btnChange, tr("Изменить"), ChangeKey());
+  SetHint(btnDel, tr("Удалить"), DeleteKey());
+  SetHint(btnHelp, tr("Справка"), QKeySequence(Qt::Key_F1));
+  SetHint(btnClose, tr("Закрыть"), QKeySequence(Qt::Key_Escape));
   PageControl->setTabText(pgFunc, tr("Функции"));
   PageControl->setTabText(pgVar, tr("Константы"));
   PageControl->setTabText(pgUserFunc, tr("Пользовательские функции"));

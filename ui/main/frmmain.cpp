@@ -15,7 +15,7 @@
 #include "format/formatmenu.h"
 #include "ui/main/formattexts.h"
 #include "platform/hotkey.h"
-#include "ui/main/buttonhint.h"
+#include "ui/widgets/buttonhint.h"
 #include "ui/main/buttonrow.h"
 #include "ui/main/formatbutton.h"
 #include "platform/glyphs.h"

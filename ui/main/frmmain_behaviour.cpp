@@ -17,7 +17,7 @@
 #include "platform/helpviewer.h"
 #include "platform/hotkey.h"
 #include "ui/main/apphelp.h"
-#include "ui/main/buttonhint.h"
+#include "ui/widgets/buttonhint.h"
 #include "ui/main/buttonrow.h"
 #include "ui/main/formatbutton.h"
 #include "ui/main/frmmain.h"

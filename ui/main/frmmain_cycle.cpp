@@ -16,7 +16,7 @@
 #include "platform/helpviewer.h"
 #include "platform/hotkey.h"
 #include "ui/main/formatbutton.h"
-#include "ui/main/buttonhint.h"
+#include "ui/widgets/buttonhint.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/mainkeys.h"
 #include "platform/glyphs.h"

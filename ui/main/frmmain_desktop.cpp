@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QWindow>
 
-#include "ui/main/buttonhint.h"
+#include "ui/widgets/buttonhint.h"
 #include "ui/main/frmmain.h"
 
 namespace {

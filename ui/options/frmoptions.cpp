@@ -191,7 +191,8 @@ void TfrmOptions::FormCreate() {
   AutoSize(lbLanguage, 8, 259);
   // Wide enough for the separator texts and for the language row, whose
   // list shows its longest entry.
-  const int languageRow = lbLanguage->width() + 10 + std::max(81, cbLanguage->sizeHint().width());
+  const int languageWidth = std::max(81, cbLanguage->sizeHint().width());
+  const int languageRow = lbLanguage->width() + 10 + languageWidth;
   const int clientWidth = std::max(lbSize->width() + 73, kDesignWidth - 297 + 8 + languageRow + 8);
   const int grow = clientWidth - kDesignWidth;
 
@@ -219,8 +220,7 @@ void TfrmOptions::FormCreate() {
   btnDesktopKeys->setGeometry(keyRight - 24, 224, 24, 21);
   // The line takes the whole row: it names the key's place itself.
   lbDesktopKeyHint->setGeometry(8, 218, GroupBox1->width() - 16, 34);
-  cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, languageRow - lbLanguage->width() - 10,
-                          21);
+  cbLanguage->setGeometry(lbLanguage->x() + lbLanguage->width() + 10, 255, languageWidth, 21);
   btnFont->setGeometry(8, 286, 73, 23);
   edFont->setGeometry(88, 287, 201 + grow, 21);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/main/buttonhint.h"
+#include "ui/widgets/buttonhint.h"
 
 #include <QCoreApplication>
 #include <QWidget>
